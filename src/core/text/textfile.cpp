@@ -1,0 +1,142 @@
+#include "core/text/textfile.h"
+
+#include "core/text/codec.h"
+#include "core/text/em.h"
+#include "core/text/strutil.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnel {
+
+namespace {
+std::string sysError() {
+    return std::strerror(errno);
+}
+
+std::string folderOf(const std::string& path) {
+    size_t k = path.rfind('/');
+    if (k == std::string::npos) return ".";
+    return k == 0 ? "/" : path.substr(0, k);
+}
+} // namespace
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool dirExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool dirWritable(const std::string& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+std::string readFileBytes(const std::string& path, size_t cap) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) throw EM("Cannot read file " + path + ": " + sysError());
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw EM("Cannot read file " + path + ": not a regular file");
+    }
+    if (static_cast<unsigned long long>(st.st_size) > cap) {
+        ::close(fd);
+        throw EM("File " + path + " is too large (" + std::to_string(st.st_size) +
+                 " bytes; the limit is " + std::to_string(cap) + ")");
+    }
+    std::string data;
+    data.resize(static_cast<size_t>(st.st_size));
+    size_t got = 0;
+    for (;;) {
+        if (got == data.size()) {
+            if (data.size() >= cap + 1) break;
+            data.resize(std::min(cap + 1, data.size() + 4096)); // the file may have grown
+        }
+        ssize_t r = ::read(fd, &data[got], data.size() - got);
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            int e = errno;
+            ::close(fd);
+            errno = e;
+            throw EM("Cannot read file " + path + ": " + sysError());
+        }
+        if (r == 0) break;
+        got += static_cast<size_t>(r);
+    }
+    ::close(fd);
+    if (got > cap)
+        throw EM("File " + path + " is too large (the limit is " + std::to_string(cap) + " bytes)");
+    data.resize(got);
+    return data;
+}
+
+void writeFileAtomic(const std::string& path, const std::string& bytes) {
+    const std::string dir = folderOf(path);
+    std::string tmpl = dir + "/.tarnel-XXXXXX";
+    int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) throw EM("Cannot write file " + path + ": " + sysError());
+    auto fail = [&](const std::string& why) {
+        ::close(fd);
+        ::unlink(tmpl.c_str());
+        throw EM("Cannot write file " + path + ": " + why);
+    };
+    struct stat st {};
+    mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    ::fchmod(fd, mode);
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            fail(sysError());
+        }
+        done += static_cast<size_t>(w);
+    }
+    if (::fsync(fd) != 0) fail(sysError());
+    if (::close(fd) != 0) {
+        std::string why = sysError();
+        ::unlink(tmpl.c_str());
+        throw EM("Cannot write file " + path + ": " + why);
+    }
+    if (::rename(tmpl.c_str(), path.c_str()) != 0) {
+        std::string why = sysError();
+        ::unlink(tmpl.c_str());
+        throw EM("Cannot write file " + path + ": " + why);
+    }
+}
+
+std::vector<std::string> readTextLines(const std::string& path, size_t cap) {
+    return splitLines(decodeText(readFileBytes(path, cap)));
+}
+
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& l : lines) {
+        text += l;
+        text += "\r\n";
+    }
+    writeFileAtomic(path, encodeCp1252(text));
+}
+
+std::string LoadTextFile(const std::string& fileName, size_t cap) {
+    if (!fileExists(fileName)) return "";
+    std::string out;
+    for (const auto& l : readTextLines(fileName, cap)) {
+        out += l;
+        out += "\r\n";
+    }
+    return narrowToCp1252(out);
+}
+
+void SaveTextFile(const std::string& text, const std::string& fileName) {
+    writeTextLines(fileName, splitLines(narrowToCp1252(text)));
+}
+
+} // namespace tarnel

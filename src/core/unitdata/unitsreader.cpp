@@ -1,0 +1,57 @@
+#include "core/unitdata/unitsreader.h"
+
+#include "core/text/codec.h"
+#include "core/text/messages.h"
+#include "core/text/strutil.h"
+#include "core/text/textfile.h"
+
+namespace tarnel {
+
+namespace {
+constexpr unsigned kParseOptions = pugi::parse_default;
+
+std::string describe(const pugi::xml_parse_result& r, const std::string& text) {
+    const auto offset = static_cast<size_t>(std::max<ptrdiff_t>(0, r.offset));
+    size_t line = 1, col = 1;
+    for (size_t i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            col = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++col;
+        }
+    }
+    return std::string("XML parse error: ") + r.description() + "\nLine: " + std::to_string(line) +
+           ", column: " + std::to_string(col);
+}
+} // namespace
+
+XmlDocPtr parseUnitsText(const std::string& text) {
+    auto doc = std::make_shared<pugi::xml_document>();
+    pugi::xml_parse_result r =
+        doc->load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
+    if (!r) {
+        showMessage(describe(r, text));
+        return nullptr;
+    }
+    return doc;
+}
+
+std::string unitsParseError(const std::string& text) {
+    pugi::xml_document doc;
+    pugi::xml_parse_result r =
+        doc.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
+    return r ? std::string() : describe(r, text);
+}
+
+std::string readUnitsFileText(const std::string& path) {
+    if (!fileExists(path)) return "";
+    std::string out;
+    for (const auto& l : splitLines(decodeText(readFileBytes(path, kUnitFileCap)))) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace tarnel
