@@ -1,14 +1,7 @@
-// The headless converter: the core's operations for scripts and checks from outside.
-#include "core/appinfo/buildinfo.h"
-
-#include <cstdio>
-#include <cstring>
+// The headless converter: the core's operations for scripts and for checking the
+// program from outside. Messages of the core go to stderr as "message: TEXT".
+#include "cli/commands.h"
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "version") == 0) {
-        std::printf("%s\n", tarnel::kProgramVersion);
-        return 0;
-    }
-    std::fprintf(stderr, "usage: tarneluc-cli [--data FILE] [--prec N] COMMAND ...\n");
-    return 2;
+    return tarnel::cli::run(argc, argv);
 }

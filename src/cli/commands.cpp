@@ -1,0 +1,152 @@
+#include "cli/commands.h"
+
+#include "core/appinfo/buildinfo.h"
+#include "core/platform/dirmap.h"
+#include "core/text/em.h"
+#include "core/text/messages.h"
+#include "core/text/strutil.h"
+#include "core/text/textfile.h"
+#include "core/unitdata/tcats.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace tarnel::cli {
+
+namespace {
+
+const char* kUsage =
+    "usage: tarneluc-cli [--data FILE] [--prec N] convert QUANTITY TARGET\n"
+    "       tarneluc-cli [--data FILE] [--prec N] base QUANTITY\n"
+    "       tarneluc-cli [--data FILE] [--prec N] all QUANTITY\n"
+    "       tarneluc-cli [--data FILE] [--prec N] batch   (stdin: QUANTITY<TAB>TARGET)\n"
+    "       tarneluc-cli [--data FILE] list [CATEGORY]\n"
+    "       tarneluc-cli [--data FILE] validate [--all]\n"
+    "       tarneluc-cli version [FILE]\n"
+    "       tarneluc-cli setup-user\n";
+
+struct Args {
+    std::string data;
+    int prec = 10;
+    std::vector<std::string> rest;
+};
+
+int usage() {
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+// The shipped data file: through location.dir / the user's root, else the install tree.
+std::string defaultDataFile() {
+    try {
+        TDirMap map = TDirMap::forThisProcess(kProductName);
+        std::string f = map.UnitConverter() + "default.unt";
+        if (fileExists(f)) return f;
+    } catch (const std::exception&) {
+    }
+    return TDirMap::executableDir() + "../share/tarnel/default.unt";
+}
+
+const char* catKindWord(TCatKind k) {
+    switch (k) {
+    case TCatKind::ckRoot:
+        return "root";
+    case TCatKind::ckSup:
+        return "sup";
+    case TCatKind::ckComp:
+        return "comp";
+    default:
+        return "unknown";
+    }
+}
+
+const char* unitKindWord(TUnitKind k) {
+    switch (k) {
+    case TUnitKind::ukCore:
+        return "si-unit";
+    case TUnitKind::ukFactor:
+        return "factor";
+    case TUnitKind::ukRule:
+        return "rule";
+    default:
+        return "unknown";
+    }
+}
+
+// Loads the data file into db; false (after a message on stderr) when it cannot be used.
+bool loadDatabase(const Args& a, TCats& db) {
+    const std::string file = a.data.empty() ? defaultDataFile() : a.data;
+    if (!fileExists(file)) {
+        std::cerr << "error: No unit file. " << file << "\n";
+        return false;
+    }
+    db.LoadFromString(LoadTextFile(file));
+    if (db.Data().isNull()) {
+        std::cerr << "error: " << file << " is not a unit data file\n";
+        return false;
+    }
+    return true;
+}
+
+int cmdList(const Args& a) {
+    if (a.rest.size() > 2) return usage();
+    TCats db;
+    if (!loadDatabase(a, db)) return 1;
+    if (a.rest.size() == 1) {
+        for (int i = 0; i < db.Count(); ++i)
+            std::cout << db.Items(i)->Name() << '\t' << catKindWord(db.Items(i)->Kind()) << '\n';
+        return 0;
+    }
+    const int ci = db.IndexOfName(a.rest[1]);
+    if (ci < 0) {
+        std::cerr << "error: Unknown category - " << a.rest[1] << "\n";
+        return 1;
+    }
+    for (TUnit* u : db.Items(ci)->Units.items())
+        std::cout << u->Name() << '\t' << u->Symbol() << '\t' << unitKindWord(u->Kind()) << '\n';
+    return 0;
+}
+
+int dispatch(const Args& a) {
+    const std::string& cmd = a.rest[0];
+    if (cmd == "list") return cmdList(a);
+    if (cmd == "version") {
+        std::cout << kProgramVersion << '\n';
+        return 0;
+    }
+    return usage();
+}
+
+} // namespace
+
+int run(int argc, char** argv) {
+    Args a;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--data" && a.rest.empty()) {
+            if (++i >= argc) return usage();
+            a.data = argv[i];
+        } else if (arg == "--prec" && a.rest.empty()) {
+            if (++i >= argc) return usage();
+            auto p = parseInt(argv[i]);
+            if (!p || *p < 3 || *p > 10) return usage();
+            a.prec = *p;
+        } else {
+            a.rest.push_back(arg);
+        }
+    }
+    if (a.rest.empty()) return usage();
+    StderrMessages sink;
+    ScopedMessages scope(sink);
+    try {
+        return dispatch(a);
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "error: " << e.what() << "\n";
+        return 1;
+    }
+}
+
+} // namespace tarnel::cli
