@@ -6,10 +6,13 @@
 #include "core/text/messages.h"
 #include "core/text/strutil.h"
 #include "core/text/textfile.h"
+#include "core/engine/quantityconverter.h"
+#include "core/evaluator/tparser.h"
 #include "core/unitdata/tcats.h"
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -109,9 +112,83 @@ int cmdList(const Args& a) {
     return 0;
 }
 
+// The engine pair of the conversion commands, both over one parse of the data file.
+struct Engines {
+    TParser parser;
+    TConvert engine{parser};
+    TConvert scratch{parser};
+    QuantityConverter qc{engine, scratch};
+};
+
+bool loadEngines(const Args& a, Engines& e) {
+    if (!loadDatabase(a, e.engine)) return false;
+    e.scratch.LoadFromDocument(e.engine.Document());
+    e.engine.setPrec(a.prec);
+    e.scratch.setPrec(a.prec);
+    return true;
+}
+
+int printResult(const ConvertResult& r) {
+    if (!r.ok) {
+        std::cerr << "error: " << r.error << "\n";
+        return 1;
+    }
+    std::cout << r.text << '\n';
+    return 0;
+}
+
+int cmdConvert(const Args& a) {
+    if (a.rest.size() != 3) return usage();
+    auto e = std::make_unique<Engines>();
+    if (!loadEngines(a, *e)) return 1;
+    return printResult(e->qc.convert(a.rest[1], a.rest[2]));
+}
+
+int cmdBase(const Args& a) {
+    if (a.rest.size() != 2) return usage();
+    auto e = std::make_unique<Engines>();
+    if (!loadEngines(a, *e)) return 1;
+    return printResult(e->qc.base(a.rest[1]));
+}
+
+int cmdAll(const Args& a) {
+    if (a.rest.size() != 2) return usage();
+    auto e = std::make_unique<Engines>();
+    if (!loadEngines(a, *e)) return 1;
+    int status = 0;
+    for (const ConvertResult& r : e->qc.all(a.rest[1]))
+        if (printResult(r) != 0) status = 1;
+    return status;
+}
+
+int cmdBatch(const Args& a) {
+    if (a.rest.size() != 1) return usage();
+    auto e = std::make_unique<Engines>();
+    if (!loadEngines(a, *e)) return 1;
+    int status = 0;
+    std::string line, out;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const ConvertResult r = e->qc.batchLine(line);
+        out += r.ok ? r.text : "error: " + r.error;
+        out += '\n';
+        if (!r.ok) status = 1;
+        if (out.size() > 60000) {
+            std::cout << out;
+            out.clear();
+        }
+    }
+    std::cout << out;
+    return status;
+}
+
 int dispatch(const Args& a) {
     const std::string& cmd = a.rest[0];
     if (cmd == "list") return cmdList(a);
+    if (cmd == "convert") return cmdConvert(a);
+    if (cmd == "base") return cmdBase(a);
+    if (cmd == "all") return cmdAll(a);
+    if (cmd == "batch") return cmdBatch(a);
     if (cmd == "version") {
         std::cout << kProgramVersion << '\n';
         return 0;

@@ -1,6 +1,7 @@
 #include "core/notation/abbreviations.h"
 
 #include "core/notation/tokenizer.h"
+#include "core/text/messages.h"
 #include "core/text/textfile.h"
 
 namespace tarnel {
@@ -20,7 +21,13 @@ AbbrevList AbbrevList::fromLines(const std::vector<std::string>& lines) {
 
 AbbrevList AbbrevList::fromFile(const std::string& path) {
     if (!fileExists(path)) return {};
-    return fromLines(readTextLines(path));
+    try {
+        return fromLines(readTextLines(path));
+    } catch (const std::exception& e) {
+        // Without abbreviations the converter still works: say why and go on.
+        showMessage(e.what());
+        return {};
+    }
 }
 
 const std::string& AbbrevList::AbbrevOf(const std::string& s) const {

@@ -4,6 +4,7 @@
 #include "core/text/strutil.h"
 #include "core/text/textfile.h"
 
+#include <cstdio>
 #include <dirent.h>
 
 namespace tarnel {
@@ -28,10 +29,26 @@ TfmUnitOptions::TfmUnitOptions(std::string unitConverterDir, bool standalone)
 
 void TfmUnitOptions::Init() {
     if (!fStandalone) return;
-    if (fileExists(Filename()))
-        OptList.loadFromFile(Filename());
-    else
+    if (!fileExists(Filename())) {
         showMessage("INI file " + Filename() + " does not exist.\n Set to default.");
+        return;
+    }
+    try {
+        OptList.loadFromFile(Filename());
+    } catch (const std::exception& e) {
+        // Keep the damaged file: it is set aside before the first save replaces it.
+        OptList.clear();
+        fUnreadable = true;
+        showMessage(std::string(e.what()) + "\n Set to default.");
+    }
+}
+
+void TfmUnitOptions::save() {
+    if (fUnreadable && fileExists(Filename())) {
+        ::rename(Filename().c_str(), (Filename() + ".bak").c_str());
+        fUnreadable = false;
+    }
+    OptList.saveToFile(Filename());
 }
 
 TUOpts TfmUnitOptions::Opts() {
@@ -69,11 +86,11 @@ void TfmUnitOptions::Vis2List(const OptionControls& c) {
     OptList.add("MultiTabMode=" + std::to_string(c.modePage));
     OptList.add("SearchEngine=" + std::to_string(c.searchEngine));
     OptList.add("CustomSearchEngine=" + c.customSearchEngine);
-    if (fStandalone) OptList.saveToFile(Filename());
+    if (fStandalone) save();
 }
 
 bool TfmUnitOptions::List2Vis(OptionControls& c) {
-    if (fStandalone && fileExists(Filename())) OptList.loadFromFile(Filename());
+    if (fStandalone && !fUnreadable && fileExists(Filename())) OptList.loadFromFile(Filename());
     if (OptList.empty()) return false;
     c.unitFiles = UnitFiles();
     const TUOpts o = Opts();

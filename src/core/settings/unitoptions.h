@@ -55,9 +55,13 @@ class TfmUnitOptions : public TfmOptGeneral {
     std::vector<std::string> UnitFiles() const;
     bool Standalone() const { return fStandalone; }
 
-  private:
+      /// Writes the settings file (a damaged one is first renamed to TarnelUC.ini.bak).
+    void save();
+
+private:
     std::string fDir;
     bool fStandalone;
+    bool fUnreadable = false;
 };
 
 } // namespace tarnel

@@ -7,8 +7,12 @@
 
 namespace tarnel {
 
-TCats::TCats(const std::string& filename) {
-    if (fileExists(filename)) LoadFromString(LoadTextFile(filename));
+TCats::TCats(const std::string& filename) { LoadFromFile(filename); }
+
+bool TCats::LoadFromFile(const std::string& filename) {
+    if (!fileExists(filename)) return false;
+    LoadFromString(LoadTextFile(filename));
+    return true;
 }
 
 void TCats::Clear() {

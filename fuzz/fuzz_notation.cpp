@@ -1,0 +1,26 @@
+// Any text through the unit notation: parse, read a quantity, display and store it.
+#include "core/notation/abbreviations.h"
+#include "core/text/messages.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+using namespace tarnel;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static RecordingMessages quiet;
+    static ScopedMessages scope(quiet);
+    static const AbbrevList abbr = AbbrevList::fromLines({"h=hr", "L=ltr", "m2=sqm"});
+    quiet.texts.clear();
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    UnitEntries list;
+    ParseUnits(text, list);
+    TDimRec r = ParseField(text);
+    const std::string shown = DisplayField(text, abbr, 7);
+    const std::string stored = StoreField(shown, abbr, 7);
+    // Storing what was shown gives the normalised text back.
+    if (StoreField(DisplayField(stored, abbr, 7), abbr, 7) != stored) std::abort();
+    (void)DimRecText(r, 10);
+    return 0;
+}

@@ -1,0 +1,244 @@
+#include "core/engine/quantityconverter.h"
+
+#include "core/text/em.h"
+#include "core/text/messages.h"
+#include "core/text/strutil.h"
+
+#include <cmath>
+#include <map>
+
+namespace tarnel {
+
+namespace {
+
+// Messages raised while converting become the result's error instead of popping up.
+class Capture {
+public:
+    Capture() : fScope(fRec) {}
+    std::string first() const { return fRec.texts.empty() ? std::string() : fRec.texts.front(); }
+    bool any() const { return !fRec.texts.empty(); }
+
+private:
+    RecordingMessages fRec;
+    ScopedMessages fScope;
+};
+
+// Restores ValFix on every exit path.
+class ValFixCleared {
+public:
+    explicit ValFixCleared(TConvert& e) : fEng(e), fOld(e.ValFix) { e.ValFix = false; }
+    ~ValFixCleared() { fEng.ValFix = fOld; }
+
+private:
+    TConvert& fEng;
+    bool fOld;
+};
+
+ConvertResult failure(std::string msg) { return {false, {}, std::move(msg)}; }
+ConvertResult success(std::string text) { return {true, std::move(text), {}}; }
+
+// Symbol of a dimension's current unit as the engine prints it.
+std::string dimSymbol(const TDim& d) {
+    if (d.Kind() == TCatKind::ckUnknown) return d.UnknownUnit;
+    TUnit* u = d.UnitAt(d.fUnitIdx);
+    return u ? u->Symbol() : std::string();
+}
+
+// Loads the quantity and checks that every dimension can convert; "" when all can.
+std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture& cap) {
+    if (std::isnan(ValueOfField(quantity))) {
+        const size_t k = quantity.find('[');
+        return "Not a number - " + trim(k == std::string::npos ? quantity : quantity.substr(0, k));
+    }
+    e.setField(quantity);
+    if (cap.any()) return cap.first();
+    std::string u = quantity;
+    if (!UnitsOfField(u)) return "No unit part in " + trim(quantity);
+    for (int k = 0; k < e.DimCount(); ++k) {
+        const TDim* d = e.Dims(k);
+        if (d->Ready()) continue;
+        if (!d->UnknownUnit.empty()) return "Unknown unit - " + d->UnknownUnit;
+        if (d->Kind() == TCatKind::ckUnknown) return "A compound unit cannot stand inside a unit part - " + u;
+        if (d->Cat()->IsRule()) return "A rule unit converts only alone - " + dimSymbol(*d);
+        return "Cannot convert unit - " + dimSymbol(*d);
+    }
+    return "";
+}
+
+// A scale with an offset has no factor to SI: it converts only within its category.
+std::string ruleUnitIn(const TConvert& e) {
+    for (int k = 0; k < e.DimCount(); ++k) {
+        const TDim* d = e.Dims(k);
+        const TUnit* u = d->UnitAt(d->fUnitIdx);
+        if (u && u->Kind() == TUnitKind::ukRule) return u->Symbol();
+    }
+    return "";
+}
+
+// Degrees over base symbols (and over core units without a base definition) of the
+// engine's dimensions, which must all stand in their core units.
+std::map<std::string, int64_t> baseDegrees(TConvert& e) {
+    std::map<std::string, int64_t> out;
+    for (int k = 0; k < e.DimCount(); ++k) {
+        TDim* d = e.Dims(k);
+        TUnit* u = d->UnitAt(d->fUnitIdx);
+        if (!u) continue;
+        const TBaseUnits b = u->In_base_units();
+        if (u->fIsBaseUnits) {
+            for (size_t i = 0; i < 7; ++i)
+                if (b[i]) out[SIBaseSymbols[i]] += int64_t(b[i]) * d->fDegree;
+        } else {
+            out[u->Symbol()] += d->fDegree;
+        }
+    }
+    for (auto it = out.begin(); it != out.end();) it = it->second ? std::next(it) : out.erase(it);
+    return out;
+}
+
+std::string degreesText(const std::map<std::string, int64_t>& m) {
+    TBaseUnits v{};
+    std::vector<TUnitRec> extra;
+    for (const auto& [sym, deg] : m) {
+        bool base = false;
+        for (size_t i = 0; i < 7; ++i)
+            if (sym == SIBaseSymbols[i]) {
+                v[i] = static_cast<int32_t>(deg);
+                base = true;
+            }
+        if (!base) extra.push_back({sym, static_cast<int32_t>(deg)});
+    }
+    std::vector<TUnitRec> all;
+    for (size_t i = 0; i < 7; ++i) all.push_back({SIBaseSymbols[i], v[i]});
+    all.insert(all.end(), extra.begin(), extra.end());
+    const std::string t = UnitListText(all);
+    return t.empty() ? "1" : t;
+}
+
+} // namespace
+
+std::string targetUnitPart(const std::string& target) {
+    std::string t = target;
+    if (UnitsOfField(t)) return t;
+    return trim(target);
+}
+
+ConvertResult QuantityConverter::convert(const std::string& quantity, const std::string& target) {
+    Capture cap;
+    ValFixCleared fix(fEng);
+    const std::string trg = targetUnitPart(target);
+    try {
+        // A single unit to a single unit of its category, compound categories included.
+        std::string src = quantity;
+        int cs, us, ct, ut;
+        if (UnitsOfField(src) && fEng.WhereIsUnit(src, cs, us) && fEng.WhereIsUnit(trg, ct, ut) &&
+            cs == ct) {
+            fEng.setField(quantity);
+            if (cap.any()) return failure(cap.first());
+            if (fEng.Convert2AnyUnit(trg)) return success(fEng.Field());
+            if (cap.any()) return failure(cap.first());
+            return failure("Cannot convert unit - " + trim(src));
+        }
+        if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
+        UnitEntries entries;
+        if (!ParseUnits(trg, entries)) return failure(cap.first());
+        if (fEng.Convert2Dim(trg, false)) {
+            if (cap.any()) return failure(cap.first());
+            return success(fEng.Field());
+        }
+        return throughSI(quantity, trg);
+    } catch (const std::exception& e) {
+        return failure(e.what());
+    }
+}
+
+ConvertResult QuantityConverter::throughSI(const std::string& quantity, const std::string& trg) {
+    Capture cap;
+    if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
+    std::string rule = ruleUnitIn(fEng);
+    fEng.Convert2SI();
+    const auto srcBase = baseDegrees(fEng);
+    const double v = fEng.Value();
+
+    ValFixCleared fix(fAux);
+    fAux.setPrec(fEng.Prec());
+    if (std::string why = loadQuantity(fAux, "1 [" + trg + "]", cap); !why.empty())
+        return failure(why);
+    if (rule.empty()) rule = ruleUnitIn(fAux);
+    if (!rule.empty()) return failure("A rule unit converts only within its category - " + rule);
+    fAux.Convert2SI();
+    const auto trgBase = baseDegrees(fAux);
+    if (srcBase != trgBase)
+        return failure("Units do not match: " + degreesText(srcBase) + " vs " + degreesText(trgBase));
+    UnitEntries entries;
+    ParseUnits(trg, entries);
+    return success(FormatNum(v / fAux.Value(), fEng.Prec()) + " [" + UnitListText(entries) + "]");
+}
+
+ConvertResult QuantityConverter::base(const std::string& quantity) {
+    Capture cap;
+    ValFixCleared fix(fEng);
+    try {
+        if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
+        fEng.Convert2SI();
+        const TDimRec s = ParseField(fEng.Field());
+        // Core units with a base definition are replaced by it; "1" drops the unit.
+        struct Replaced {
+            std::string sym;
+            int32_t degree;
+            std::string def;
+        };
+        std::vector<Replaced> rows;
+        for (const TUnitRec& u : s.units) {
+            int ci, ui;
+            if (!fEng.WhereIsUnit(u.UnitStr, ci, ui)) continue;
+            TUnit* unit = fEng.Items(ci)->Units.Items(ui);
+            if (unit->Kind() != TUnitKind::ukCore) continue;
+            const TBaseUnits b = unit->In_base_units();
+            if (unit->fIsBaseUnits) rows.push_back({u.UnitStr, u.UnitDeg, BaseVectorText(b)});
+        }
+        TDimRec r = PowerDim(s, 0);
+        for (const TUnitRec& u : s.units) {
+            const Replaced* row = nullptr;
+            for (const auto& x : rows)
+                if (!row && sameText(x.sym, u.UnitStr)) row = &x;
+            if (!row) {
+                r = AddUnitToDim(r, u);
+            } else if (trim(row->def) != "1") {
+                r = MulDims(r, PowerDim(ParseField("1 [" + row->def + "]"), row->degree));
+            }
+        }
+        return success(DimRecText(r, fEng.Prec()));
+    } catch (const std::exception& e) {
+        return failure(e.what());
+    }
+}
+
+std::vector<ConvertResult> QuantityConverter::all(const std::string& quantity) {
+    Capture cap;
+    ValFixCleared fix(fEng);
+    std::string src = quantity;
+    int ci, ui;
+    if (!UnitsOfField(src) || !fEng.WhereIsUnit(src, ci, ui))
+        return {failure("Not a single unit of the unit data: " + trim(quantity))};
+    const double x = ValueOfField(quantity);
+    std::vector<ConvertResult> out;
+    for (TUnit* u : fEng.Items(ci)->Units.items()) {
+        try {
+            fEng.setField(FormatNum(x, 15) + " [" + trim(src) + "]");
+            fEng.Convert2AnyUnit(u->Symbol());
+            if (cap.any()) return {failure(cap.first())};
+            out.push_back(success(fEng.Field()));
+        } catch (const std::exception& e) {
+            out.push_back(failure(e.what()));
+        }
+    }
+    return out;
+}
+
+ConvertResult QuantityConverter::batchLine(const std::string& line) {
+    const size_t tab = line.find('\t');
+    if (tab == std::string::npos) return failure("expected QUANTITY<TAB>TARGET");
+    return convert(line.substr(0, tab), line.substr(tab + 1));
+}
+
+} // namespace tarnel

@@ -1,0 +1,45 @@
+#pragma once
+// Whole-quantity conversions as the headless converter and the views need them: a
+// quantity to a target unit part (dimension by dimension, within a category, or through
+// SI when the structures differ), a quantity in SI base units, and a single unit in every
+// unit of its category. Every failure is reported, never a partial conversion.
+
+#include "core/engine/tconvert.h"
+
+#include <string>
+#include <vector>
+
+namespace tarnel {
+
+struct ConvertResult {
+    bool ok = false;
+    std::string text;  // the resulting quantity text when ok
+    std::string error; // the message otherwise
+};
+
+class QuantityConverter {
+public:
+    /// `engine` does the conversions (its ValFix is cleared while converting); `scratch`
+    /// works out a target's value in SI. Both must hold the same unit data.
+    QuantityConverter(TConvert& engine, TConvert& scratch) : fEng(engine), fAux(scratch) {}
+
+    /// QUANTITY to TARGET (a unit part, with or without brackets).
+    ConvertResult convert(const std::string& quantity, const std::string& target);
+    /// The quantity in SI base units.
+    ConvertResult base(const std::string& quantity);
+    /// A single-unit quantity in every unit of its category, in category order.
+    std::vector<ConvertResult> all(const std::string& quantity);
+    /// One batch line "QUANTITY<TAB>TARGET": the converted text or "error: MESSAGE".
+    ConvertResult batchLine(const std::string& line);
+
+private:
+    ConvertResult throughSI(const std::string& quantity, const std::string& target);
+
+    TConvert& fEng;
+    TConvert& fAux;
+};
+
+/// The unit part of a target written with or without brackets.
+std::string targetUnitPart(const std::string& target);
+
+} // namespace tarnel

@@ -1,0 +1,228 @@
+#include "core/engine/tconvert.h"
+
+#include "core/text/em.h"
+#include "core/text/messages.h"
+#include "core/text/strutil.h"
+#include "core/text/textfile.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tarnel {
+
+namespace {
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+int sign(int d) { return d < 0 ? -1 : 1; }
+} // namespace
+
+TConvert::TConvert(TParser& parser, const std::string& filename) : fParser(&parser) {
+    LoadFromFile(filename);
+}
+
+void TConvert::Clear() {
+    // Dimensions refer to the categories: they go first.
+    fDims.clear();
+    TCats::Clear();
+}
+
+void TConvert::LoadFromString(const std::string& txt) {
+    fDims.clear();
+    TCats::LoadFromString(txt);
+}
+
+void TConvert::message(const std::string& text) const {
+    if (!fQuiet) showMessage(text);
+}
+
+void TConvert::setField(const std::string& v) {
+    fEnabled = false;
+    fDims.clear();
+    const size_t k = v.find('[');
+    ValStr = trim(k == std::string::npos ? v : v.substr(0, k));
+    fValue = ValueOfField(v);
+    std::string units = v;
+    if (!UnitsOfField(units)) return;
+    UnitEntries list;
+    if (!ParseUnits(units, list)) return;
+    fEnabled = true;
+    for (const TUnitRec& e : list) {
+        fEnabled = InsertUnit(999, e);
+        if (!fEnabled) break;
+    }
+    if (!fEnabled) {
+        fDims.clear();
+        ValStr.clear();
+        fValue = kNaN;
+    }
+}
+
+std::string TConvert::Field() const {
+    std::vector<TUnitRec> list;
+    list.reserve(fDims.size());
+    for (const auto& d : fDims) {
+        if (d->Kind() == TCatKind::ckUnknown) {
+            list.push_back({d->UnknownUnit, d->fDegree});
+        } else if (d->IsInSupCat()) {
+            list.push_back({d->UnitAt(d->fUnitIdx)->Symbol(), sign(d->fDegree)});
+        } else {
+            TUnit* u = d->UnitAt(d->fUnitIdx);
+            list.push_back({u ? u->Symbol() : std::string(), d->fDegree});
+        }
+    }
+    const std::string u = UnitListText(list);
+    if (!ValStr.empty()) return ValStr + " [" + u + "]";
+    if (std::isnan(fValue) && ValFix) return " [" + u + "]";
+    return FormatNum(fValue, fPrec) + " [" + u + "]";
+}
+
+bool TConvert::InsertUnit(int idx, const TUnitRec& ur) {
+    const bool quiet = idx == 998;
+    struct Quiet {
+        bool& flag;
+        bool old;
+        ~Quiet() { flag = old; }
+    } restore{fQuiet, fQuiet};
+    if (quiet) fQuiet = true;
+
+    const int pos = idx < 0 ? 0 : idx > DimCount() ? DimCount() : idx;
+    int ci = -1, ui = -1;
+    auto at = [&](int p, std::unique_ptr<TDim> d) {
+        fDims.insert(fDims.begin() + p, std::move(d));
+    };
+    if (!WhereIsUnit(ur.UnitStr, ci, ui)) {
+        auto d = std::make_unique<TDim>();
+        d->UnknownUnit = ur.UnitStr;
+        d->fDegree = ur.UnitDeg;
+        at(pos, std::move(d));
+        return true;
+    }
+    TCat* c = Items(ci);
+    if (c->IsRule() && ur.UnitDeg != 1) {
+        message("Category with rule-based units cannot have exponent");
+        return false;
+    }
+    const int64_t absDeg = std::llabs(static_cast<int64_t>(ur.UnitDeg));
+    if (c->Kind() == TCatKind::ckSup && absDeg >= 2) {
+        message("Unit from supplemental categories cannot have exponent.");
+        return false;
+    }
+    for (int k = 0; k < pos; ++k) {
+        const TDim* d = fDims[static_cast<size_t>(k)].get();
+        if (d->Kind() == TCatKind::ckUnknown) continue;
+        bool collides = false;
+        if (c->Kind() == TCatKind::ckRoot) collides = d->fCatIdx == ci;
+        if (c->Kind() == TCatKind::ckSup) {
+            if (!c->SupBase) throw EM("357");
+            collides = c->SupBase == Items(d->fCatIdx);
+        }
+        if (collides) {
+            message("Duplicated units categories - " + c->Name() + " / " + Items(d->fCatIdx)->Name());
+            return false;
+        }
+    }
+    switch (c->Kind()) {
+    case TCatKind::ckRoot: {
+        auto d = std::make_unique<TDim>(c);
+        d->ParentCnv = this;
+        d->fUnitIdx = ui;
+        d->fCatIdx = ci;
+        d->setDegree(ur.UnitDeg);
+        at(pos, std::move(d));
+        return true;
+    }
+    case TCatKind::ckSup: {
+        TCat* r = c->SupBase;
+        if (!r) throw EM("357");
+        if (r->Kind() != TCatKind::ckRoot) throw EM("358");
+        auto d = std::make_unique<TDim>(r);
+        d->ParentCnv = this;
+        d->fUnitIdx = r->Units.Count() + ui;
+        d->fCatIdx = IndexOf(r);
+        d->setDegree(std::abs(c->SupDegree) * sign(ur.UnitDeg));
+        d->SupCat = c; // the unit came from this category, whichever else has that degree
+        at(pos, std::move(d));
+        return true;
+    }
+    case TCatKind::ckComp:
+        at(pos, std::make_unique<TDim>());
+        return true;
+    default: {
+        // A category of unknown kind cannot convert: keep the symbol as written.
+        auto d = std::make_unique<TDim>();
+        d->UnknownUnit = ur.UnitStr;
+        d->fDegree = ur.UnitDeg;
+        at(pos, std::move(d));
+        return true;
+    }
+    }
+}
+
+void TConvert::Convert2SI() {
+    for (auto& d : fDims) d->Convert2SI();
+}
+
+bool TConvert::Convert2AnyUnit(const std::string& target) {
+    std::string s = Field();
+    int cs, us, ct, ut;
+    if (!UnitsOfField(s) || !WhereIsUnit(s, cs, us) || !WhereIsUnit(target, ct, ut)) return false;
+    if (cs != ct) throw EM("Categories don't match.");
+    if (us == ut) return true;
+    TUnit* src = Items(cs)->Units.Items(us);
+    TUnit* trg = Items(ct)->Units.Items(ut);
+    double v = fValue;
+    switch (src->Kind()) {
+    case TUnitKind::ukUnknown: return false;
+    case TUnitKind::ukFactor: v = v * src->Factor(); break;
+    case TUnitKind::ukRule: v = evalRule(src->Rule_to(), v); break;
+    case TUnitKind::ukCore: break;
+    }
+    switch (trg->Kind()) {
+    case TUnitKind::ukUnknown: return false;
+    case TUnitKind::ukFactor: v = v / trg->Factor(); break;
+    case TUnitKind::ukRule: v = evalRule(trg->Rule_from(), v); break;
+    case TUnitKind::ukCore: break;
+    }
+    setField(FormatNum(v, fPrec) + " [" + target + "]");
+    fValue = v;
+    return true;
+}
+
+bool TConvert::Convert2Dim(const std::string& target, bool errMsg) {
+    UnitEntries list;
+    if (!ParseUnits(target, list)) return false;
+    if (static_cast<int>(list.size()) != DimCount()) {
+        if (errMsg) throw EM("Different number of units.");
+        return false;
+    }
+    for (int k = 0; k < DimCount(); ++k) {
+        const TUnitRec& e = list[static_cast<size_t>(k)];
+        TDim* d = Dims(k);
+        if (d->Kind() == TCatKind::ckUnknown) continue;
+        int j = -1;
+        if (d->IsInSupCat()) {
+            const int n = d->OwnCount();
+            j = d->SupCat->Units.IndexOfSymbol(e.UnitStr);
+            if (j >= 0) {
+                j += n;
+            } else {
+                const std::string pow =
+                    e.UnitStr + "^" + std::to_string(std::llabs(static_cast<int64_t>(d->fDegree)));
+                const int p = d->SupCat->Units.IndexOfSymbol(pow);
+                if (p >= 0)
+                    j = p == d->SupCat->Units.IndexOfSI() ? d->Cat()->Units.IndexOfSI() : n + p;
+                else if (e.UnitDeg == d->fDegree)
+                    j = d->Cat()->Units.IndexOfSymbol(e.UnitStr);
+            }
+        } else {
+            j = d->Cat()->Units.IndexOfSymbol(e.UnitStr);
+        }
+        if (j < 0) {
+            if (errMsg) throw EM("Unknown unit - " + e.UnitStr);
+            return false;
+        }
+        d->setUnitIdx(j);
+    }
+    return true;
+}
+
+} // namespace tarnel

@@ -1,0 +1,70 @@
+#pragma once
+// The conversion engine: one quantity (a shared value and a list of dimensions) over a
+// complete unit database. With ValFix set the value stays as typed while units change;
+// cleared, the value follows every unit change.
+
+#include "core/engine/tdim.h"
+#include "core/unitdata/tcats.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarnel {
+
+class TParser;
+
+class TConvert : public TCats {
+public:
+    /// The engine computes rule units through `parser`, which must outlive it.
+    explicit TConvert(TParser& parser) : fParser(&parser) {}
+    TConvert(TParser& parser, const std::string& filename);
+
+    void LoadFromString(const std::string& txt) override;
+    void Clear() override;
+
+    double Value() const { return fValue; }
+    /// Stored only with ValFix set.
+    void setValue(double v) {
+        if (ValFix) fValue = v;
+    }
+    std::string Field() const;
+    void setField(const std::string& v);
+    bool Enabled() const { return fEnabled; }
+    int DimCount() const { return static_cast<int>(fDims.size()); }
+    TDim* Dims(int idx) const {
+        return idx >= 0 && idx < DimCount() ? fDims[static_cast<size_t>(idx)].get() : nullptr;
+    }
+
+    /// Inserts the unit at idx (clamped; 999 appends, 998 appends without messages).
+    bool InsertUnit(int idx, const TUnitRec& ur);
+    /// Every dimension to its core unit.
+    void Convert2SI();
+    /// A single-unit quantity to another unit of the same category (compound ones too).
+    bool Convert2AnyUnit(const std::string& target);
+    /// Every dimension to the unit at the same position of the target unit part.
+    bool Convert2Dim(const std::string& target, bool errMsg);
+
+    /// Significant digits of printed values and of values put into rule formulas.
+    int Prec() const { return fPrec; }
+    void setPrec(int p) { fPrec = p; }
+
+    /// A rule formula's value for v: NaN and infinities skip the evaluator and give NaN.
+    double evalRule(const std::string& formula, double v) const;
+
+    double fValue = 0;
+    std::string ValStr;
+    bool ValFix = false;
+
+private:
+    friend class TDim;
+    void message(const std::string& text) const;
+
+    TParser* fParser;
+    std::vector<std::unique_ptr<TDim>> fDims;
+    bool fEnabled = false;
+    bool fQuiet = false;
+    int fPrec = 7;
+};
+
+} // namespace tarnel

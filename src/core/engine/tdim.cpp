@@ -1,0 +1,93 @@
+#include "core/engine/tdim.h"
+
+#include "core/engine/tconvert.h"
+#include "core/text/em.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace tarnel {
+
+namespace {
+int sign(int d) { return d < 0 ? -1 : 1; }
+} // namespace
+
+TUnit* TDim::UnitAt(int i) const {
+    const int n = OwnCount();
+    if (i < n) return fCat ? fCat->Units.Items(i) : nullptr;
+    return SupCat ? SupCat->Units.Items(i - n) : nullptr;
+}
+
+void TDim::setDegree(int v) {
+    if (fCat && fCat->IsRule()) {
+        fDegree = 1;
+        return;
+    }
+    fDegree = v;
+    if (Kind() != TCatKind::ckRoot) throw EM("554");
+    SupCat = nullptr;
+    const int64_t a = std::llabs(static_cast<int64_t>(v));
+    for (TCat* s : fCat->SupCats)
+        if (s->SupDegree == a) SupCat = s;
+}
+
+bool TDim::Ready() const {
+    return fCatIdx != -1 && fUnitIdx != -1 && fDegree != 0 && UnknownUnit.empty() && ParentCnv &&
+           Kind() != TCatKind::ckUnknown && !(fCat->IsRule() && ParentCnv->DimCount() > 1);
+}
+
+void TDim::Convert2SI() {
+    if (!Ready()) return;
+    const int core = fCat->Units.IndexOfSI();
+    if (fUnitIdx == core) return;
+    double v = ParentCnv->fValue;
+    const int n = OwnCount();
+    if (fUnitIdx < n) {
+        TUnit* u = fCat->Units.Items(fUnitIdx);
+        if (u->Kind() == TUnitKind::ukFactor)
+            v = v * std::pow(u->Factor(), fDegree);
+        else if (u->Kind() == TUnitKind::ukRule)
+            v = ParentCnv->evalRule(u->Rule_to(), v);
+    } else {
+        if (!SupCat) throw EM("56");
+        TUnit* u = SupCat->Units.Items(fUnitIdx - n);
+        if (!u) throw EM("56");
+        v = v * std::pow(u->Factor(), sign(fDegree));
+    }
+    fUnitIdx = core;
+    if (!ParentCnv->ValFix) {
+        ParentCnv->fValue = v;
+        ParentCnv->ValStr.clear();
+    }
+}
+
+void TDim::setUnitIdx(int i) {
+    if (fUnitIdx == -1) {
+        fUnitIdx = i;
+        return;
+    }
+    const int n = OwnCount();
+    const int m = SupCat ? SupCat->Units.Count() : 0;
+    if (i < 0 || i >= n + m || !Ready()) return;
+    if (ParentCnv->ValFix) {
+        fUnitIdx = i;
+        return;
+    }
+    Convert2SI();
+    if (i < n && i == fCat->Units.IndexOfSI()) return;
+    double v = ParentCnv->fValue;
+    if (i < n) {
+        TUnit* u = fCat->Units.Items(i);
+        if (u->Kind() == TUnitKind::ukFactor)
+            v = v * std::pow(u->Factor(), -fDegree);
+        else if (u->Kind() == TUnitKind::ukRule)
+            v = ParentCnv->evalRule(u->Rule_from(), v);
+    } else {
+        v = v * std::pow(SupCat->Units.Items(i - n)->Factor(), -sign(fDegree));
+    }
+    fUnitIdx = i;
+    ParentCnv->fValue = v;
+    ParentCnv->ValStr.clear();
+}
+
+} // namespace tarnel
