@@ -9,6 +9,8 @@
 #include "core/engine/quantityconverter.h"
 #include "core/evaluator/tparser.h"
 #include "core/unitdata/tcats.h"
+#include "core/unitdata/unitsreader.h"
+#include "core/unitdata/validation.h"
 
 #include <cstdio>
 #include <iostream>
@@ -182,6 +184,27 @@ int cmdBatch(const Args& a) {
     return status;
 }
 
+// One line per entry, MESSAGE<TAB>NAME; any entry makes the exit status 1.
+int cmdValidate(const Args& a) {
+    bool all = false;
+    for (size_t i = 1; i < a.rest.size(); ++i) {
+        if (a.rest[i] != "--all") return usage();
+        all = true;
+    }
+    const std::string file = a.data.empty() ? defaultDataFile() : a.data;
+    if (!fileExists(file)) {
+        std::cerr << "error: No unit file. " << file << "\n";
+        return 1;
+    }
+    XmlDocPtr doc = parseUnitsText(LoadTextFile(file));
+    if (!doc) return 1; // the parser's message is already on stderr
+    std::vector<ValidationEntry> errors;
+    ValidateUnitsData(unitsDataOf(doc), errors, !all);
+    for (const auto& e : errors)
+        std::cout << e.message << '\t' << e.name << '\n';
+    return errors.empty() ? 0 : 1;
+}
+
 int dispatch(const Args& a) {
     const std::string& cmd = a.rest[0];
     if (cmd == "list") return cmdList(a);
@@ -189,6 +212,9 @@ int dispatch(const Args& a) {
     if (cmd == "base") return cmdBase(a);
     if (cmd == "all") return cmdAll(a);
     if (cmd == "batch") return cmdBatch(a);
+}
+
+    if (cmd == "validate") return cmdValidate(a);
     if (cmd == "version") {
         std::cout << kProgramVersion << '\n';
         return 0;
