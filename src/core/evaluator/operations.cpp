@@ -1,0 +1,175 @@
+#include "core/evaluator/operations.h"
+
+#include "core/evaluator/matherror.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace tarnel {
+
+namespace {
+
+using LD = long double;
+
+// C++ raises nothing on float faults, so each result is checked: NaN from non-NaN
+// operands is an invalid operation, infinity from finite ones a division by zero or an
+// overflow. NaN operands pass through quietly.
+inline double finish(LD r, double a, double b, bool zeroDivide) {
+    const double d = static_cast<double>(r);
+    if (std::isnan(d)) {
+        if (!std::isnan(a) && !std::isnan(b)) throw EInvalidOp();
+    } else if (std::isinf(d) && std::isfinite(a) && std::isfinite(b)) {
+        if (zeroDivide) throw EZeroDivide();
+        throw EOverflow();
+    }
+    return d;
+}
+
+// Truncates towards zero into int64; out of range or not finite cannot be cast.
+inline int64_t toInt64(double x) {
+    const LD t = std::trunc(static_cast<LD>(x));
+    if (!(t >= -9223372036854775808.0L && t < 9223372036854775808.0L)) throw EInvalidOp();
+    return static_cast<int64_t>(t);
+}
+
+inline int32_t toInt32(double x) {
+    const double t = std::trunc(x);
+    if (!(t >= -2147483648.0 && t <= 2147483647.0)) throw EInvalidOp();
+    return static_cast<int32_t>(t);
+}
+
+void opSum(const TOperation& o) {
+    *o.Dest = finish(LD(*o.Arg1) + LD(*o.Arg2), *o.Arg1, *o.Arg2, false);
+}
+void opDiff(const TOperation& o) {
+    *o.Dest = finish(LD(*o.Arg1) - LD(*o.Arg2), *o.Arg1, *o.Arg2, false);
+}
+void opProd(const TOperation& o) {
+    *o.Dest = finish(LD(*o.Arg1) * LD(*o.Arg2), *o.Arg1, *o.Arg2, false);
+}
+void opDivis(const TOperation& o) {
+    const double a = *o.Arg1, b = *o.Arg2;
+    *o.Dest = finish(LD(a) / LD(b), a, b, b == 0);
+}
+void opMinus(const TOperation& o) {
+    *o.Dest = -*o.Arg1;
+}
+
+// The integer division is guarded before it reaches the processor, which would trap.
+void opIntDiv(const TOperation& o) {
+    const int64_t a = toInt64(*o.Arg1), b = toInt64(*o.Arg2);
+    if (b == 0) throw EDivByZero();
+    if (a == INT64_MIN && b == -1) throw EOverflow();
+    *o.Dest = static_cast<double>(a / b);
+}
+void opModulo(const TOperation& o) {
+    const int64_t a = toInt64(*o.Arg1), b = toInt64(*o.Arg2);
+    if (b == 0) throw EDivByZero();
+    *o.Dest = b == -1 ? 0.0 : static_cast<double>(a % b);
+}
+
+void opSquare(const TOperation& o) {
+    const LD x = *o.Arg1;
+    *o.Dest = finish(x * x, *o.Arg1, *o.Arg2, false);
+}
+void opThird(const TOperation& o) {
+    const LD x = *o.Arg1;
+    *o.Dest = finish(x * (x * x), *o.Arg1, *o.Arg2, false);
+}
+void opFourth(const TOperation& o) {
+    const LD x = *o.Arg1;
+    *o.Dest = finish((x * x) * (x * x), *o.Arg1, *o.Arg2, false);
+}
+
+void opIntegerPower(const TOperation& o) {
+    const double a = *o.Arg1;
+    const int32_t e = toInt32(*o.Arg2);
+    uint32_t n = e < 0 ? 0u - static_cast<uint32_t>(e) : static_cast<uint32_t>(e);
+    LD base = a, r = 1;
+    while (n) {
+        if (n & 1u) r *= base;
+        n >>= 1;
+        if (n) base *= base;
+    }
+    if (e < 0) r = 1 / r;
+    *o.Dest = finish(r, a, *o.Arg2, a == 0 && e < 0);
+}
+void opRealPower(const TOperation& o) {
+    const double a = *o.Arg1, b = *o.Arg2;
+    *o.Dest = finish(std::pow(LD(a), LD(b)), a, b, a == 0 && b < 0);
+}
+
+void opSlotPower(const TOperation& o) {
+    switch (powerKindFor(*o.Arg2)) {
+    case TToken::square:
+        return opSquare(o);
+    case TToken::third:
+        return opThird(o);
+    case TToken::fourth:
+        return opFourth(o);
+    case TToken::integerpower:
+        return opIntegerPower(o);
+    default:
+        return opRealPower(o);
+    }
+}
+
+void opFuncOne(const TOperation& o) {
+    const double x = *o.Arg1;
+    *o.Dest = finish((*o.FuncOne)(x), x, 0, false);
+}
+void opFuncTwo(const TOperation& o) {
+    const double a = *o.Arg1, b = *o.Arg2;
+    *o.Dest = finish((*o.FuncTwo)(a, b), a, b, false);
+}
+
+} // namespace
+
+TToken powerKindFor(double c) {
+    if (std::trunc(c) != c) return TToken::realpower; // NaN included
+    if (c == 2) return TToken::square;
+    if (c == 3) return TToken::third;
+    if (c == 4) return TToken::fourth;
+    return TToken::integerpower;
+}
+
+TOperationProc slotPowerOperation() {
+    return opSlotPower;
+}
+
+TOperationProc operationFor(TToken token) {
+    switch (token) {
+    case TToken::minus:
+        return opMinus;
+    case TToken::sum:
+        return opSum;
+    case TToken::diff:
+        return opDiff;
+    case TToken::prod:
+        return opProd;
+    case TToken::divis:
+        return opDivis;
+    case TToken::modulo:
+        return opModulo;
+    case TToken::IntDiv:
+        return opIntDiv;
+    case TToken::integerpower:
+        return opIntegerPower;
+    case TToken::realpower:
+        return opRealPower;
+    case TToken::square:
+        return opSquare;
+    case TToken::third:
+        return opThird;
+    case TToken::fourth:
+        return opFourth;
+    case TToken::FuncOneVar:
+        return opFuncOne;
+    case TToken::FuncTwoVar:
+        return opFuncTwo;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace tarnel

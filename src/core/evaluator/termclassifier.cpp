@@ -1,0 +1,229 @@
+#include "core/evaluator/termclassifier.h"
+
+#include "core/text/strutil.h"
+
+#include <algorithm>
+
+namespace tarnel {
+
+namespace {
+
+constexpr uint32_t bit(TermKind k) {
+    return 1u << static_cast<unsigned>(k);
+}
+
+constexpr uint32_t kAtom = bit(TermKind::Variable) | bit(TermKind::Number) | bit(TermKind::Slot);
+constexpr uint32_t kFunc = bit(TermKind::FuncOne) | bit(TermKind::FuncTwo);
+constexpr uint32_t kMulLike = bit(TermKind::IntDiv) | bit(TermKind::Modulo) | bit(TermKind::Divis);
+constexpr uint32_t kBase = kAtom | bit(TermKind::Bracket) | kFunc;
+
+// Operand sets of each operator and side.
+constexpr uint32_t kLeftAdd = kBase | bit(TermKind::Minus) | bit(TermKind::Diff) |
+                              bit(TermKind::Prod) | kMulLike | bit(TermKind::Power);
+constexpr uint32_t kRightPlus = kBase | bit(TermKind::Sum) | bit(TermKind::Diff) |
+                                bit(TermKind::Prod) | kMulLike | bit(TermKind::Power);
+constexpr uint32_t kRightMinus = kBase | bit(TermKind::Prod) | kMulLike | bit(TermKind::Power);
+constexpr uint32_t kLeftMul = kBase | bit(TermKind::Minus) | kMulLike | bit(TermKind::Power);
+constexpr uint32_t kRightMul = kRightMinus;
+constexpr uint32_t kRightDiv = kBase | bit(TermKind::Power);
+constexpr uint32_t kPowSide = kBase;
+constexpr uint32_t kUnary =
+    bit(TermKind::Variable) | bit(TermKind::Bracket) | bit(TermKind::Power) | kFunc;
+
+// Prunes, each a necessary condition of the sets it is used with (see the constructor).
+constexpr unsigned kNoBadSign = 1, kNoStarSlash = 2, kNoCaret = 4;
+
+struct OpDef {
+    std::string_view text;
+    TermKind kind;
+    uint32_t left, right;
+    unsigned pruneLeft, pruneRight;
+};
+
+// In the order the rules try them.
+constexpr OpDef kOps[7] = {
+    {"+", TermKind::Sum, kLeftAdd, kRightPlus, 0, 0},
+    {"-", TermKind::Diff, kLeftAdd, kRightMinus, 0, kNoBadSign},
+    {"*", TermKind::Prod, kLeftMul, kRightMul, kNoBadSign, kNoBadSign},
+    {"DIV", TermKind::IntDiv, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoStarSlash},
+    {"MOD", TermKind::Modulo, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoStarSlash},
+    {"/", TermKind::Divis, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoStarSlash},
+    {"^", TermKind::Power, kPowSide, kPowSide, kNoBadSign | kNoStarSlash | kNoCaret,
+     kNoBadSign | kNoStarSlash | kNoCaret},
+};
+
+bool isIdentStart(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+bool startsNumber(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-';
+}
+
+} // namespace
+
+TTermClassifier::TTermClassifier(std::string_view text, const TNameLookup& names, bool slotMode)
+    : fText(text), fNames(names), fSlotMode(slotMode), fN(static_cast<int>(text.size())) {
+    fDepth.resize(fN + 1);
+    int d = 0;
+    for (int i = 0; i < fN; ++i) {
+        fDepth[i] = d;
+        if (text[i] == '(') ++d;
+        if (text[i] == ')') --d;
+    }
+    fDepth[fN] = d;
+    fMinDepth = *std::min_element(fDepth.begin(), fDepth.end());
+    const int maxDepth = *std::max_element(fDepth.begin(), fDepth.end());
+    const size_t levels = static_cast<size_t>(maxDepth - fMinDepth + 1);
+
+    fSparse.push_back(fDepth);
+    for (int w = 1; 2 * w <= fN + 1; w *= 2) {
+        const auto& prev = fSparse.back();
+        std::vector<int> next(prev.size() - w);
+        for (size_t i = 0; i < next.size(); ++i)
+            next[i] = std::min(prev[i], prev[i + w]);
+        fSparse.push_back(std::move(next));
+    }
+
+    fNextOpen.assign(fN + 1, fN);
+    for (int i = fN - 1; i >= 0; --i)
+        fNextOpen[i] = text[i] == '(' ? i : fNextOpen[i + 1];
+
+    for (auto& list : fOps)
+        list.resize(levels);
+    fCommas.resize(levels);
+    fBadSign.resize(levels);
+    fStarSlash.resize(levels);
+    fCaret.resize(levels);
+    for (int i = 0; i < fN; ++i) {
+        const auto level = static_cast<size_t>(fDepth[i] - fMinDepth);
+        for (int k = 0; k < 7; ++k)
+            if (text.compare(i, kOps[k].text.size(), kOps[k].text) == 0)
+                fOps[k][level].push_back(i);
+        const char c = text[i];
+        if (c == ',') fCommas[level].push_back(i);
+        // Outside sums and differences a top-level sign only follows an operator that
+        // starts an operand ("*", "/", "^", DIV, MOD, unary "-") or an exponent's "E".
+        if ((c == '+' || c == '-') && i > 0 &&
+            std::string_view("*/^VDE+-").find(text[i - 1]) == std::string_view::npos)
+            fBadSign[level].push_back(i);
+        // Atoms, bracketed terms, calls and powers hold no top-level "*" or "/" (DIV and
+        // MOD may hide in function names, so they are not used here).
+        if (c == '*' || c == '/') fStarSlash[level].push_back(i);
+        if (c == '^') fCaret[level].push_back(i);
+    }
+}
+
+int TTermClassifier::minDepth(int a, int b) const {
+    // minimum of fDepth over [a, b], inclusive
+    int len = b - a + 1, k = 0;
+    while ((2 << k) <= len)
+        ++k;
+    return std::min(fSparse[k][a], fSparse[k][b - (1 << k) + 1]);
+}
+
+bool TTermClassifier::properlyNested(int a, int b) const {
+    return fDepth[a] == fDepth[b] && minDepth(a, b) >= fDepth[a];
+}
+
+bool TTermClassifier::matches(int open, int close) const {
+    // Both lie inside a properly nested range: the pair matches when the depth between
+    // them never falls back to the level of the "(".
+    return fText[open] == '(' && fText[close] == ')' && minDepth(open + 1, close) > fDepth[open];
+}
+
+bool TTermClassifier::hasTop(const std::vector<std::vector<int>>& byDepth, int x, int y) const {
+    const auto& list = byDepth[static_cast<size_t>(fDepth[x] - fMinDepth)];
+    auto it = std::upper_bound(list.begin(), list.end(), x);
+    return it != list.end() && *it < y;
+}
+
+bool TTermClassifier::inSet(int x, int y, uint32_t mask, unsigned prune) {
+    if (x >= y) return false;
+    if ((prune & kNoBadSign) && hasTop(fBadSign, x, y)) return false;
+    if ((prune & kNoStarSlash) && hasTop(fStarSlash, x, y)) return false;
+    if ((prune & kNoCaret) && hasTop(fCaret, x, y)) return false;
+    return (mask & bit(classify(x, y).kind)) != 0;
+}
+
+TTermClassifier::Split TTermClassifier::classify(int a, int b) {
+    if (a >= b) return {};
+    const uint64_t key = (static_cast<uint64_t>(a) << 32) | static_cast<uint32_t>(b);
+    auto it = fMemo.find(key);
+    if (it != fMemo.end()) return it->second;
+    const Split s = compute(a, b);
+    fMemo.emplace(key, s);
+    return s;
+}
+
+void TTermClassifier::stripBrackets(int& a, int& b) {
+    while (b - a >= 2 && fText[a] == '(' && fText[b - 1] == ')' &&
+           classify(a, b).kind == TermKind::Bracket)
+        ++a, --b;
+}
+
+TTermClassifier::Split TTermClassifier::compute(int a, int b) {
+    const std::string_view t = text(a, b);
+    // 1: a variable
+    if (isIdentStart(t[0]) && fNames.variableCell(t)) return {TermKind::Variable};
+    // 2: a number
+    if (startsNumber(t[0]) || t[0] == 'P') {
+        if (t == "PI" || t == "-PI" || isDecimalLiteral(t)) return {TermKind::Number};
+    }
+    if (fSlotMode && (t == "#" || t == "-#" || t == "+#")) return {TermKind::Slot};
+    // Every other rule needs valid operands, and valid terms are properly nested.
+    if (!properlyNested(a, b)) return {};
+    if (t[0] == '(' && matches(a, b - 1)) {
+        // "(e)": no rule fits it (its operators are all inside); it counts as a valid
+        // expression when the inside does, through any number of bracket pairs.
+        int x = a + 1, y = b - 1;
+        while (y - x >= 2 && fText[x] == '(' && matches(x, y - 1))
+            ++x, --y;
+        return {isValid(x, y) ? TermKind::Bracket : TermKind::Invalid};
+    }
+    // 3: unary minus
+    if (t[0] == '-' && inSet(a + 1, b, kUnary, kNoBadSign | kNoStarSlash))
+        return {TermKind::Minus, a};
+    // 4 to 10: splits at an operator. Only occurrences at the range's own depth can leave
+    // balanced sides; a term starting with the operator is never split at it.
+    const auto level = static_cast<size_t>(fDepth[a] - fMinDepth);
+    for (int k = 0; k < 7; ++k) {
+        const OpDef& op = kOps[k];
+        const int len = static_cast<int>(op.text.size());
+        if (t.compare(0, len, op.text) == 0) continue;
+        const auto& list = fOps[k][level];
+        for (auto p = std::upper_bound(list.begin(), list.end(), a);
+             p != list.end() && *p + len < b; ++p) {
+            if (inSet(a, *p, op.left, op.pruneLeft) && inSet(*p + len, b, op.right, op.pruneRight))
+                return {op.kind, *p};
+        }
+    }
+    // 11, 12: NAME(argument) and NAME(argument,argument)
+    const int q = fNextOpen[a];
+    if (q > a && q < b && fText[b - 1] == ')' && matches(q, b - 1)) {
+        const std::string_view name = text(a, q);
+        if (fNames.functionOne(name) && isValid(q + 1, b - 1)) return {TermKind::FuncOne, q};
+        if (fNames.functionTwo(name)) {
+            const auto& commas = fCommas[static_cast<size_t>(fDepth[q] + 1 - fMinDepth)];
+            for (auto c = std::upper_bound(commas.begin(), commas.end(), q + 1);
+                 c != commas.end() && *c < b - 2; ++c)
+                if (isValid(q + 1, *c) && isValid(*c + 1, b - 1)) return {TermKind::FuncTwo, *c};
+        }
+    }
+    return {};
+}
+
+std::string TTermClassifier::syntaxErrorMessage(int a, int b) const {
+    const std::string_view t = text(a, b);
+    int at = -1, len = 0;
+    for (const OpDef& op : kOps) {
+        if (t.compare(0, op.text.size(), op.text) == 0) continue; // the scan gave up there
+        for (size_t p = t.find(op.text, 1); p != std::string_view::npos; p = t.find(op.text, p + 1))
+            if (p + op.text.size() < t.size()) at = static_cast<int>(p), len = int(op.text.size());
+    }
+    std::string msg = "Error parsing expression:\r";
+    if (at < 0) return msg.append(t);
+    return msg.append(t.substr(0, at)).append("\r").append(t.substr(at + len));
+}
+
+} // namespace tarnel
