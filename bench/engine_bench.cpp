@@ -45,15 +45,17 @@ BENCHMARK(BM_RuleUnit);
 
 static void BM_Batch10000(benchmark::State& state) {
     Fixture f;
-    const char* mix[][2] = {{"[km]", "mi"},  {"[kg.m^2/s^3]", "g.cm^2/ms^3"}, {"[m/s^2]", "ft/s^2"},
-                            {"[°C]", "°F"},  {"[L]", "m^3"},                 {"[acre]", "m^2"}};
+    const char* mix[][2] = {{"[km]", "mi"},        {"[kg.m^2/s^3]", "g.cm^2/ms^3"},
+                            {"[m/s^2]", "ft/s^2"}, {"[°C]", "°F"},
+                            {"[L]", "m^3"},        {"[acre]", "m^2"}};
     std::vector<std::string> lines;
     for (int i = 0; i < 10000; ++i)
         lines.push_back(std::to_string(i % 977 + 1) + "." + std::to_string(i % 7) + " " +
                         mix[i % 6][0] + "\t" + mix[i % 6][1]);
     for (auto _ : state) {
         size_t n = 0;
-        for (const auto& l : lines) n += f.qc.batchLine(l).text.size();
+        for (const auto& l : lines)
+            n += f.qc.batchLine(l).text.size();
         benchmark::DoNotOptimize(n);
     }
     state.SetItemsProcessed(state.iterations() * 10000);

@@ -1,13 +1,13 @@
 #include "cli/commands.h"
 
 #include "core/appinfo/buildinfo.h"
+#include "core/engine/quantityconverter.h"
+#include "core/evaluator/tparser.h"
 #include "core/platform/dirmap.h"
 #include "core/text/em.h"
 #include "core/text/messages.h"
 #include "core/text/strutil.h"
 #include "core/text/textfile.h"
-#include "core/engine/quantityconverter.h"
-#include "core/evaluator/tparser.h"
 #include "core/unitdata/tcats.h"
 #include "core/unitdata/unitsreader.h"
 #include "core/unitdata/validation.h"
@@ -212,8 +212,6 @@ int dispatch(const Args& a) {
     if (cmd == "base") return cmdBase(a);
     if (cmd == "all") return cmdAll(a);
     if (cmd == "batch") return cmdBatch(a);
-}
-
     if (cmd == "validate") return cmdValidate(a);
     if (cmd == "version") {
         std::cout << kProgramVersion << '\n';

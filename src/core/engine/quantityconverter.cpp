@@ -13,29 +13,33 @@ namespace {
 
 // Messages raised while converting become the result's error instead of popping up.
 class Capture {
-public:
+  public:
     Capture() : fScope(fRec) {}
     std::string first() const { return fRec.texts.empty() ? std::string() : fRec.texts.front(); }
     bool any() const { return !fRec.texts.empty(); }
 
-private:
+  private:
     RecordingMessages fRec;
     ScopedMessages fScope;
 };
 
 // Restores ValFix on every exit path.
 class ValFixCleared {
-public:
+  public:
     explicit ValFixCleared(TConvert& e) : fEng(e), fOld(e.ValFix) { e.ValFix = false; }
     ~ValFixCleared() { fEng.ValFix = fOld; }
 
-private:
+  private:
     TConvert& fEng;
     bool fOld;
 };
 
-ConvertResult failure(std::string msg) { return {false, {}, std::move(msg)}; }
-ConvertResult success(std::string text) { return {true, std::move(text), {}}; }
+ConvertResult failure(std::string msg) {
+    return {false, {}, std::move(msg)};
+}
+ConvertResult success(std::string text) {
+    return {true, std::move(text), {}};
+}
 
 // Symbol of a dimension's current unit as the engine prints it.
 std::string dimSymbol(const TDim& d) {
@@ -44,12 +48,14 @@ std::string dimSymbol(const TDim& d) {
     return u ? u->Symbol() : std::string();
 }
 
+std::string notANumber(const std::string& quantity) {
+    const size_t k = quantity.find('[');
+    return "Not a number - " + trim(k == std::string::npos ? quantity : quantity.substr(0, k));
+}
+
 // Loads the quantity and checks that every dimension can convert; "" when all can.
 std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture& cap) {
-    if (std::isnan(ValueOfField(quantity))) {
-        const size_t k = quantity.find('[');
-        return "Not a number - " + trim(k == std::string::npos ? quantity : quantity.substr(0, k));
-    }
+    if (std::isnan(ValueOfField(quantity))) return notANumber(quantity);
     e.setField(quantity);
     if (cap.any()) return cap.first();
     std::string u = quantity;
@@ -58,7 +64,8 @@ std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture
         const TDim* d = e.Dims(k);
         if (d->Ready()) continue;
         if (!d->UnknownUnit.empty()) return "Unknown unit - " + d->UnknownUnit;
-        if (d->Kind() == TCatKind::ckUnknown) return "A compound unit cannot stand inside a unit part - " + u;
+        if (d->Kind() == TCatKind::ckUnknown)
+            return "A compound unit cannot stand inside a unit part - " + u;
         if (d->Cat()->IsRule()) return "A rule unit converts only alone - " + dimSymbol(*d);
         return "Cannot convert unit - " + dimSymbol(*d);
     }
@@ -91,7 +98,8 @@ std::map<std::string, int64_t> baseDegrees(TConvert& e) {
             out[u->Symbol()] += d->fDegree;
         }
     }
-    for (auto it = out.begin(); it != out.end();) it = it->second ? std::next(it) : out.erase(it);
+    for (auto it = out.begin(); it != out.end();)
+        it = it->second ? std::next(it) : out.erase(it);
     return out;
 }
 
@@ -108,7 +116,8 @@ std::string degreesText(const std::map<std::string, int64_t>& m) {
         if (!base) extra.push_back({sym, static_cast<int32_t>(deg)});
     }
     std::vector<TUnitRec> all;
-    for (size_t i = 0; i < 7; ++i) all.push_back({SIBaseSymbols[i], v[i]});
+    for (size_t i = 0; i < 7; ++i)
+        all.push_back({SIBaseSymbols[i], v[i]});
     all.insert(all.end(), extra.begin(), extra.end());
     const std::string t = UnitListText(all);
     return t.empty() ? "1" : t;
@@ -126,6 +135,7 @@ ConvertResult QuantityConverter::convert(const std::string& quantity, const std:
     Capture cap;
     ValFixCleared fix(fEng);
     const std::string trg = targetUnitPart(target);
+    if (std::isnan(ValueOfField(quantity))) return failure(notANumber(quantity));
     try {
         // A single unit to a single unit of its category, compound categories included.
         std::string src = quantity;
@@ -168,7 +178,8 @@ ConvertResult QuantityConverter::throughSI(const std::string& quantity, const st
     fAux.Convert2SI();
     const auto trgBase = baseDegrees(fAux);
     if (srcBase != trgBase)
-        return failure("Units do not match: " + degreesText(srcBase) + " vs " + degreesText(trgBase));
+        return failure("Units do not match: " + degreesText(srcBase) + " vs " +
+                       degreesText(trgBase));
     UnitEntries entries;
     ParseUnits(trg, entries);
     return success(FormatNum(v / fAux.Value(), fEng.Prec()) + " [" + UnitListText(entries) + "]");

@@ -18,7 +18,7 @@ struct ConvertResult {
 };
 
 class QuantityConverter {
-public:
+  public:
     /// `engine` does the conversions (its ValFix is cleared while converting); `scratch`
     /// works out a target's value in SI. Both must hold the same unit data.
     QuantityConverter(TConvert& engine, TConvert& scratch) : fEng(engine), fAux(scratch) {}
@@ -32,7 +32,7 @@ public:
     /// One batch line "QUANTITY<TAB>TARGET": the converted text or "error: MESSAGE".
     ConvertResult batchLine(const std::string& line);
 
-private:
+  private:
     ConvertResult throughSI(const std::string& quantity, const std::string& target);
 
     TConvert& fEng;

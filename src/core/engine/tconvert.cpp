@@ -12,7 +12,9 @@ namespace tarnel {
 
 namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-int sign(int d) { return d < 0 ? -1 : 1; }
+int sign(int d) {
+    return d < 0 ? -1 : 1;
+}
 } // namespace
 
 TConvert::TConvert(TParser& parser, const std::string& filename) : fParser(&parser) {
@@ -116,7 +118,8 @@ bool TConvert::InsertUnit(int idx, const TUnitRec& ur) {
             collides = c->SupBase == Items(d->fCatIdx);
         }
         if (collides) {
-            message("Duplicated units categories - " + c->Name() + " / " + Items(d->fCatIdx)->Name());
+            message("Duplicated units categories - " + c->Name() + " / " +
+                    Items(d->fCatIdx)->Name());
             return false;
         }
     }
@@ -158,7 +161,8 @@ bool TConvert::InsertUnit(int idx, const TUnitRec& ur) {
 }
 
 void TConvert::Convert2SI() {
-    for (auto& d : fDims) d->Convert2SI();
+    for (auto& d : fDims)
+        d->Convert2SI();
 }
 
 bool TConvert::Convert2AnyUnit(const std::string& target) {
@@ -171,16 +175,28 @@ bool TConvert::Convert2AnyUnit(const std::string& target) {
     TUnit* trg = Items(ct)->Units.Items(ut);
     double v = fValue;
     switch (src->Kind()) {
-    case TUnitKind::ukUnknown: return false;
-    case TUnitKind::ukFactor: v = v * src->Factor(); break;
-    case TUnitKind::ukRule: v = evalRule(src->Rule_to(), v); break;
-    case TUnitKind::ukCore: break;
+    case TUnitKind::ukUnknown:
+        return false;
+    case TUnitKind::ukFactor:
+        v = v * src->Factor();
+        break;
+    case TUnitKind::ukRule:
+        v = evalRule(src->Rule_to(), v);
+        break;
+    case TUnitKind::ukCore:
+        break;
     }
     switch (trg->Kind()) {
-    case TUnitKind::ukUnknown: return false;
-    case TUnitKind::ukFactor: v = v / trg->Factor(); break;
-    case TUnitKind::ukRule: v = evalRule(trg->Rule_from(), v); break;
-    case TUnitKind::ukCore: break;
+    case TUnitKind::ukUnknown:
+        return false;
+    case TUnitKind::ukFactor:
+        v = v / trg->Factor();
+        break;
+    case TUnitKind::ukRule:
+        v = evalRule(trg->Rule_from(), v);
+        break;
+    case TUnitKind::ukCore:
+        break;
     }
     setField(FormatNum(v, fPrec) + " [" + target + "]");
     fValue = v;

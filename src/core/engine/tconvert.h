@@ -15,7 +15,7 @@ namespace tarnel {
 class TParser;
 
 class TConvert : public TCats {
-public:
+  public:
     /// The engine computes rule units through `parser`, which must outlive it.
     explicit TConvert(TParser& parser) : fParser(&parser) {}
     TConvert(TParser& parser, const std::string& filename);
@@ -56,7 +56,7 @@ public:
     std::string ValStr;
     bool ValFix = false;
 
-private:
+  private:
     friend class TDim;
     void message(const std::string& text) const;
 

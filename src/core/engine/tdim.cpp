@@ -9,7 +9,9 @@
 namespace tarnel {
 
 namespace {
-int sign(int d) { return d < 0 ? -1 : 1; }
+int sign(int d) {
+    return d < 0 ? -1 : 1;
+}
 } // namespace
 
 TUnit* TDim::UnitAt(int i) const {

@@ -13,7 +13,7 @@ namespace tarnel {
 class TConvert;
 
 class TDim {
-public:
+  public:
     /// A known dimension over a loaded root category, or (cat null) an unknown-symbol or
     /// compound dimension.
     explicit TDim(TCat* rootCat = nullptr) : fCat(rootCat) {}
@@ -45,7 +45,7 @@ public:
     std::string UnknownUnit;
     TCat* SupCat = nullptr;
 
-private:
+  private:
     TCat* fCat = nullptr;
 };
 

@@ -24,6 +24,9 @@ TDirMap::TDirMap(const std::string& exeDir, const std::string& userDataDir,
     const bool hasLoc = fileExists(loc);
     if (hasLoc) {
         std::string root = trim(LoadTextFile(loc, kSmallFileCap));
+        // No path holds a NUL; keep the message readable for a damaged file.
+        for (char& c : root)
+            if (c == '\0') c = '?';
         if (!root.empty()) {
             // A root without its trailing delimiter would glue file names onto it.
             root = withSlash(root);

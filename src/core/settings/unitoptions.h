@@ -55,10 +55,10 @@ class TfmUnitOptions : public TfmOptGeneral {
     std::vector<std::string> UnitFiles() const;
     bool Standalone() const { return fStandalone; }
 
-      /// Writes the settings file (a damaged one is first renamed to TarnelUC.ini.bak).
+    /// Writes the settings file (a damaged one is first renamed to TarnelUC.ini.bak).
     void save();
 
-private:
+  private:
     std::string fDir;
     bool fStandalone;
     bool fUnreadable = false;

