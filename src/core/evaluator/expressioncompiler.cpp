@@ -20,11 +20,11 @@ struct CellRef {
 };
 
 struct PendingOp {
-    int level;
-    TToken token;
-    TOperationProc proc;
+    int level = 0;
+    TToken token = TToken::constant;
+    TOperationProc proc = nullptr; // set only for a power whose exponent is the slot
     CellRef arg1, arg2;
-    int dest;
+    int dest = 0;
     std::shared_ptr<const TOneParamProc> one;
     std::shared_ptr<const TTwoParamProc> two;
 };

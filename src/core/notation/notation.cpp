@@ -63,7 +63,9 @@ bool ParseUnits(std::string_view s, UnitEntries& list) {
                 if (i + 2 >= count || toks[i + 2].kind != TTokenKind::tkNumber)
                     return fail("Wrong degree number.");
                 const double d = std::nearbyint(toks[i + 2].value);
-                if (d > std::numeric_limits<int32_t>::max()) return fail("Wrong degree number.");
+                // An overflowing literal reads as NaN: no degree at all.
+                if (std::isnan(d) || d > std::numeric_limits<int32_t>::max())
+                    return fail("Wrong degree number.");
                 if (d <= 0)
                     return fail("Wrong degree number (only positive numbers). " + toks[i + 2].text);
                 degree = slash ? -static_cast<int64_t>(d) : static_cast<int64_t>(d);

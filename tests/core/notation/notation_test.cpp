@@ -57,6 +57,7 @@ TEST(ParseUnits, TableOfCases) {
         {"m2", "m2=1"},
         {"m/s^", "!Wrong degree number."},
         {"m^99999999999", "!Wrong degree number."},
+        {"m^931e22323", "!Wrong degree number."}, // overflows to NaN
         {"m^2e1", "m=20"},
         {"m^2se5", "!Wrong degree number."}, // the scan keeps "2se" as one unreadable token
         {"a_very_long_symbol_name_beyond_twenty", "a_very_long_symbol_name_beyond_twenty=1"},
