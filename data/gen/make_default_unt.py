@@ -846,7 +846,7 @@ def electromagnetism(db):
     core("weber", "Wb", "SI metric science", SI4, base="kg.m^2/s^2.A")
     pre("Wb", "m u n")
     u("maxwell", "Mx", F("1e-8"), "CGS", SP811)
-    u("unit pole", "unit_pole", 4 * PI / 10 ** 7, "CGS historic", SP811)
+    u("unit pole", "unit_pole", 4 * PI / 10 ** 8, "CGS historic", SP811, "4 pi Mx")
     u("magnetic flux quantum", "Phi_0", H_PLANCK / (2 * E_CH), "science", CODATA, "h/2e, exact")
 
     cat("Magnetic flux density", "root", "Derived SI quantity")
