@@ -50,7 +50,7 @@ HB44 = "NIST Handbook 44 (2024), Appendix C"
 IAU12 = "IAU 2012 Resolution B2"
 IAU15B2 = "IAU 2015 Resolution B2"
 IAU15B3 = "IAU 2015 Resolution B3 (nominal values)"
-IAUSM = "IAU Style Manual (1989), 5.15"
+IAUSM = "IAU Style Manual (1989), section 5"
 CODATA = "CODATA 2018 recommended values"
 IEC = "IEC 80000-13:2008, clause 4"
 ISO3 = "ISO 80000-3:2019"
@@ -68,7 +68,8 @@ ISO8601 = "ISO 8601-1:2019, 3.1.2 (calendar)"
 SIDIM1 = "SI Brochure 9th ed. (2019), 5.4.7"
 SP811R = "NIST SP 811 (2008), 7.10.3"
 IEA = "IEA Energy Statistics Manual (2005), Annex 3"
-TYPO = "PostScript Language Reference (1999), 4.3.1; TeX: Knuth, The TeXbook, ch. 10"
+PSREF = "Adobe PostScript Language Reference, 3rd ed. (1999), 4.3.1"
+TEXBOOK = "D. E. Knuth, The TeXbook (1984), chapter 10"
 
 # --------------------------------------------------------- exact definitions
 FT = F("0.3048")          # international foot, HB44 / SP 811
@@ -180,10 +181,11 @@ class Db:
             src = IEC if iec else SI7
             u = Unit(pname + b.name, p + base_symbol, "factor",
                      kw.split() if kw else list(b.kw), None, factor=f, prefixed=base_symbol)
-            self._add(u, src, "%s %s (prefix %s) of the %s" % (
-                "Binary prefix" if iec else "SI prefix", pname, p, b.name))
-            if b.kind == "factor" and b.src not in (SI7, IEC) and b.src != src:
-                u.comment = "SI prefix %s on the %s; %s; %s" % (pname, b.name, SI7, b.src)
+            what = "%s %s (%s) on the %s" % ("Binary prefix" if iec else "SI prefix", pname, p, b.name)
+            if b.kind == "factor" and b.src != src:
+                self._add(u, "%s; %s" % (src, b.src), what)
+            else:
+                self._add(u, src, what)
 
 
 def resolve(db):
@@ -276,9 +278,9 @@ def build():
     u("nominal Jupiter equatorial radius", "R_J", F("7.1492e7"), "astronomy", IAU15B3)
     u("Bohr radius", "a_0", A_0, "science", CODATA)
     u("Planck length", "l_P", F("1.616255e-35"), "science", CODATA)
-    u("point (desktop publishing)", "pt_DTP", IN / 72, "typography", TYPO, "1/72 in")
-    u("pica (desktop publishing)", "pica", IN / 6, "typography", TYPO, "12 points")
-    u("point (TeX)", "pt_TeX", IN / F("72.27"), "typography", TYPO, "1/72.27 in")
+    u("point (desktop publishing)", "pt_DTP", IN / 72, "typography", PSREF, "1/72 in")
+    u("pica (desktop publishing)", "pica", IN / 6, "typography", PSREF, "12 points")
+    u("point (TeX)", "pt_TeX", IN / F("72.27"), "typography", TEXBOOK, "1/72.27 in")
     u("shaku (Japanese foot)", "shaku", F(10, 33), "regional historic", JPML)
     u("sun (Japanese inch)", "sun", F(1, 33), "regional historic", JPML, "1/10 shaku")
     u("ken (Japanese)", "ken", 6 * F(10, 33), "regional historic", JPML, "6 shaku")
@@ -590,7 +592,6 @@ def mechanics(db):
     u("tonne of oil equivalent", "toe", 10 ** 10 * CAL_IT, "engineering", IEA, "10^7 kcal (IT)")
     u("Hartree energy", "E_h", E_H, "science", CODATA)
     u("Rydberg energy", "Ry", E_H / 2, "science", CODATA, "half the Hartree energy")
-    u("foe (bethe)", "foe", F("1e44"), "astronomy", SP811, "10^51 erg")
 
     cat("Power", "root", "Derived SI quantity. Apparent and reactive power (VA, var) share the dimension")
     core("watt", "W", "SI metric common", SI4, base="kg.m^2/s^3")
@@ -1049,7 +1050,7 @@ def chemistry(db):
     cat("Catalytic activity", "root", "Derived SI quantity")
     core("katal", "kat", "SI metric science medicine", SI4, base="mol/s")
     pre("kat", "m u n")
-    u("enzyme unit", "U", F(1, 60 * 10 ** 6), "medicine science", "IUB Enzyme Nomenclature (1979), 1 umol/min")
+    u("enzyme unit", "U", F(1, 60 * 10 ** 6), "medicine science", "IUBMB Enzyme Nomenclature (1992)", "1 umol/min")
 
     cat("Amount flow rate", "comp", "Amount of substance per time")
     core("mole per second", "mol/s", "SI metric science", SI5)
@@ -1196,9 +1197,8 @@ def navigation_and_astronomy(db):
 
     cat("Spectral flux density", "root", "Radio and infrared astronomy")
     core("watt per square metre hertz", "W/m^2.Hz", "SI science astronomy", SI6, base="kg/s^2")
-    u("jansky", "Jy", F("1e-26"), "astronomy", "IAU Transactions XVB (1973)")
+    u("jansky", "Jy", F("1e-26"), "astronomy", IAUSM, "10^-26 W/(m^2.Hz)")
     pre("Jy", "m u n")
-    u("solar flux unit", "sfu", F("1e-22"), "astronomy", "IAU Transactions XVB (1973)", "10^4 Jy")
     d("erg per second square centimetre hertz", "erg/s.cm^2.Hz", "CGS astronomy")
 
     cat("Gravitational parameter", "root", "G times mass; the nominal values are exact by resolution")
@@ -1238,8 +1238,8 @@ def computing(db):
 
     cat("Pixel density", "root", "Dots or pixels per length; the dot is a count")
     core("dot per metre", "dpm", "computing SI", SI5, base="1/m")
-    u("dot per inch", "dpi", 1 / IN, "computing typography", SP811, "1 per inch")
-    u("pixel per inch", "ppi", 1 / IN, "computing", SP811, "1 per inch")
+    u("dot per inch", "dpi", 1 / IN, "computing typography", HB44, "1 per inch of 0.0254 m")
+    u("pixel per inch", "ppi", 1 / IN, "computing", HB44, "1 per inch of 0.0254 m")
     u("dot per centimetre", "dpcm", 100, "computing metric", SI7, "1 per centimetre")
 
 
@@ -1257,8 +1257,8 @@ def household(db):
 
     cat("Fuel economy", "root", "Distance per volume, reciprocal of an area")
     core("metre per cubic metre", "m/m^3", "SI metric", SI5, base="1/m^2")
-    u("mile per gallon (US)", "mpg", MI / GAL, "US common", HB44)
-    u("mile per gallon (imperial)", "mpg_UK", MI / GAL_UK, "imperial common", UKWMA)
+    u("mile per gallon (US)", "mpg", MI / GAL, "US common", HB44, "1 mi/gal")
+    u("mile per gallon (imperial)", "mpg_UK", MI / GAL_UK, "imperial common", UKWMA, "1 mi/gal_UK")
     _many(db, (("km/L", "kilometre per litre"), ("mi/L", "mile per litre")), "common")
 
     cat("Energy per distance", "root", "Electric vehicle consumption; dimension of a force")
