@@ -98,12 +98,13 @@ class Translator:
         self.rows = rows
 
     def expr(self, symbol):
-        """GNU units expression for one of `symbol`, or (None, reason)."""
+        """GNU units expression for one of `symbol`, or (None, reason) when the
+        map says it cannot be checked.  KeyError when the map has no row."""
         if symbol in self.rows:
             expr, reason = self.rows[symbol]
             return (None, reason) if expr == "-" else (expr, "")
         if not is_notation(symbol):
-            return None, "no row in the map"
+            raise KeyError(symbol)
         num, den = [], []
         for name, deg in parse_notation(symbol):
             e, reason = self.expr(name)
@@ -173,19 +174,30 @@ def main(argv):
             failures.append("%s: %d core units" % (cat_name, len(cores)))
             continue
         core = cores[0]["symbol"]
-        core_expr, why = tr.expr(core)
+        try:
+            core_expr, why = tr.expr(core)
+        except KeyError as e:
+            failures.append("no row in the map for %s (core of %s)" % (e.args[0], cat_name))
+            continue
         for u in units:
             sym, typ = u["symbol"], u["type"]
             if typ == "si-unit":
                 continue
-            expr, reason = tr.expr(sym)
+            try:
+                expr, reason = tr.expr(sym)
+            except KeyError as e:
+                failures.append("no row in the map for %s" % e.args[0])
+                continue
             if expr is None or core_expr is None:
                 unchecked.append((sym, reason if expr is None else "core %s: %s" % (core, why)))
                 continue
             jobs.append((cat_name, core, core_expr, u, expr))
         if kind == "root" and core_expr is not None:
             base = cores[0].get("in_base_units", "")
-            base_expr = "1" if base.strip() == "1" else tr.expr(base)[0]
+            try:
+                base_expr = "1" if base.strip() == "1" else tr.expr(base)[0]
+            except KeyError:
+                base_expr = None
             base_jobs.append((cat_name, core, core_expr, base, base_expr))
 
     stale = sorted(s for s in rows if s not in all_symbols
