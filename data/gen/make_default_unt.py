@@ -490,7 +490,6 @@ def space_and_time(db):
     d("millimetre per second squared", "mm/s^2", "metric")
     d("foot per second squared", "ft/s^2", "US imperial")
     d("inch per second squared", "in/s^2", "US imperial")
-    d("kilometre per hour per second", "km/h.s", "metric")
     d("mile per hour per second", "mph/s", "US imperial")
     d("knot per second", "kn/s", "navigation")
 
@@ -1248,18 +1247,23 @@ def household(db):
     dom, cat, core, u, d, rule, pre = _short(db)
     dom("Household and vehicles", "Fuel use, electric driving, running pace, paper and yarn")
 
-    cat("Fuel consumption", "root", "Volume per distance, dimension of an area (m^3/m)")
-    core("cubic metre per metre", "m^3/m", "SI metric", SI5, base="m^2")
+    cat("Fuel consumption", "root",
+        "Volume per distance, dimension of an area. Every symbol here is a single name: a volume "
+        "over a length, typed as L/km, would put two units of the length dimension into one "
+        "quantity, which the converter refuses")
+    core("cubic metre per metre", "m3_m", "SI metric", SI5, "1 m^3/m", base="m^2")
     u("litre per 100 kilometres", "L_100km", F("1e-3") / F("1e5"), "metric common", SI8,
-      "single name: the notation admits no number inside a unit part")
-    _many(db, (("L/km", "litre per kilometre"), ("mL/km", "millilitre per kilometre"),
-               ("gal/mi", "gallon (US) per mile"), ("gal_UK/mi", "gallon (imperial) per mile")), "common")
+      "1 L/(100 km); the notation admits no number inside a unit part")
+    u("litre per kilometre", "L_km", F("1e-3") / F("1e3"), "metric common", SI8, "1 L/km")
+    u("gallon (US) per 100 miles", "gal_100mi", GAL / (100 * MI), "US common", HB44, "1 gal/(100 mi)")
 
-    cat("Fuel economy", "root", "Distance per volume, reciprocal of an area")
-    core("metre per cubic metre", "m/m^3", "SI metric", SI5, base="1/m^2")
+    cat("Fuel economy", "root",
+        "Distance per volume, reciprocal of an area. Single names only, for the same reason as "
+        "in Fuel consumption")
+    core("metre per cubic metre", "m_m3", "SI metric", SI5, "1 m/m^3", base="1/m^2")
+    u("kilometre per litre", "kmpl", F(1000) / F("1e-3"), "metric common", SI8, "1 km/L")
     u("mile per gallon (US)", "mpg", MI / GAL, "US common", HB44, "1 mi/gal")
     u("mile per gallon (imperial)", "mpg_UK", MI / GAL_UK, "imperial common", UKWMA, "1 mi/gal_UK")
-    _many(db, (("km/L", "kilometre per litre"), ("mi/L", "mile per litre")), "common")
 
     cat("Energy per distance", "root", "Electric vehicle consumption; dimension of a force")
     core("joule per metre", "J/m", "SI metric", SI6, base="kg.m/s^2")

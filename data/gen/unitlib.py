@@ -260,7 +260,6 @@ def check(domains, keywords, abbreviations):
         if c.name.lower() in cat_names:
             errs.append("category name %r twice" % c.name)
         cat_names.add(c.name.lower())
-    roots = {c.name for c in cats if c.kind == "root"}
 
     def root_cat_of(sym):
         c = by_symbol.get(sym)
@@ -337,6 +336,30 @@ def check(domains, keywords, abbreviations):
                     for s, _ in parse_units(u.symbol):
                         if by_symbol.get(s) is c:
                             errs.append("%s uses %s of a rule category" % (u.symbol, s))
+    # A symbol written in notation is also what a user types: each part must
+    # be a unit of a root or supplementary category, no two parts may share a
+    # root category (the converter refuses that), and no part may come from a
+    # category with rule units.
+    def root_of(sym):
+        c = by_symbol.get(sym)
+        if c is not None and c.kind == "sup":
+            return by_symbol.get(parse_units(c.core.symbol)[0][0])
+        return c
+
+    for u in units:
+        if not any(ch in u.symbol for ch in "./^"):
+            continue
+        seen_roots = []
+        for s, _ in parse_units(u.symbol):
+            r = root_of(s)
+            if r is None or r.kind != "root":
+                errs.append("%s: part %s is no unit of a root or supplementary category" % (u.symbol, s))
+                continue
+            if r in seen_roots:
+                errs.append("%s: two parts of the category %s" % (u.symbol, r.name))
+            seen_roots.append(r)
+            if any(x.kind == "rule" for x in r.units):
+                errs.append("%s: part %s belongs to a category with rule units" % (u.symbol, s))
     # No root category may carry two sup categories of the same degree.
     seen = {}
     for c in cats:

@@ -284,6 +284,34 @@ def validate(root):
                 errs.append("%s: unit type %r" % (uname, t))
         if has_rule and kind != "root":
             errs.append("%s: rule units outside a root category" % cname)
+    # A symbol written in notation is also what a user types: its parts must
+    # be units of root or supplementary categories, from distinct root
+    # categories, none from a category with rule units.
+    def root_of(sym):
+        c = where.get(sym)
+        if c is not None and c.get("type") == "sup":
+            core = [u for u in c.findall("unit") if u.get("type") == "si-unit"]
+            return where.get(parse_units(core[0].get("symbol"))[0][0]) if core else None
+        return c
+
+    for sym in list(where):
+        if not any(ch in sym for ch in "./^"):
+            continue
+        try:
+            parts = parse_units(sym)
+        except ValueError:
+            continue  # reported above
+        roots = []
+        for s, _ in parts:
+            r = root_of(s)
+            if r is None or r.get("type") != "root":
+                errs.append("%s: part %s is no unit of a root or supplementary category" % (sym, s))
+                continue
+            if any(r is x for x in roots):
+                errs.append("%s: two parts of the category %s" % (sym, r.get("name")))
+            roots.append(r)
+            if any(x.get("type") == "rule" for x in r.findall("unit")):
+                errs.append("%s: part %s belongs to a category with rule units" % (sym, s))
     # one supplementary category per root unit and degree
     sups = {}
     for c in cats:
