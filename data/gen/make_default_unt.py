@@ -356,8 +356,9 @@ def build():
 
     cat("Temperature difference", "root",
         "Temperature differences and intervals. Kept apart from the scales so that they can "
-        "stand in compound units: 1 [W/m.dK] converts to [Btu_h/ft.d\u00b0F] unit by unit, "
-        "while 1 [W/m.K] is refused because K belongs to the category of the rule units")
+        "stand in compound units: 1 [W/m.dK] converts to [Btu_h/ft.d\u00b0F] unit by unit and to "
+        "[Btu/h.ft.d\u00b0F] through the SI base units, while 1 [W/m.K] is refused because K "
+        "belongs to the category of the rule units")
     core("kelvin (difference)", "dK", "SI metric science", SI2, "a temperature interval of 1 K", base="K")
     pre("dK", "m")
     u("degree Celsius (difference)", "d\u00b0C", 1, "SI metric common", SI4, "equal to 1 K")
@@ -559,6 +560,7 @@ def mechanics(db):
     d("kilogram-force per square centimetre", "kgf/cm^2", "metric historic")
     d("kilogram-force per square metre", "kgf/m^2", "metric historic")
     d("newton per square millimetre", "N/mm^2", "metric engineering")
+    d("dyne per square centimetre", "dyn/cm^2", "CGS")
     d("ton-force (short) per square inch", "tonf_US/in^2", "US engineering")
     u("barye", "Ba", F("0.1"), "CGS", SP811, "1 dyn/cm^2")
 
@@ -581,6 +583,7 @@ def mechanics(db):
       "1 cal/(g.d\u00b0C) x 1 lb x 1 d\u00b0F")
     u("million Btu", "MMBtu", 10 ** 6 * BTU, "US engineering", SP811, "10^6 Btu (IT)")
     u("therm (EC)", "thm", 10 ** 5 * BTU, "imperial engineering", SP811, "100000 Btu (IT)")
+    u("therm (US)", "thm_US", F("1.054804e8"), "US engineering", SP811, "100000 Btu at 59 \u00b0F")
     u("quad", "quad", 10 ** 15 * BTU, "US engineering", SP811, "10^15 Btu (IT)")
     d("foot pound-force", "ft.lbf", "US imperial engineering")
     d("inch pound-force", "in.lbf", "US imperial engineering")
@@ -799,7 +802,6 @@ def thermal(db):
 def electromagnetism(db):
     dom, cat, core, u, d, rule, pre = _short(db)
     dom("Electricity and magnetism", "SI units with the CGS (ab- and stat-) units beside them")
-    cgs = "Gaussian/ESU and EMU units as tabulated"
 
     cat("Electric charge", "root", "Derived SI quantity; battery capacities in ampere hours")
     core("coulomb", "C", "SI metric science", SI4, base="s.A")
@@ -807,7 +809,7 @@ def electromagnetism(db):
     u("ampere hour", "Ah", 3600, "engineering common", SP811, "3600 C")
     pre("Ah", "k m")
     u("abcoulomb", "abC", 10, "CGS", SP811)
-    u("statcoulomb (franklin)", "statC", F(1, 10) / C0, "CGS", SP811, cgs)
+    u("statcoulomb (franklin)", "statC", F(1, 10) / C0, "CGS", SP811, "0.1 C.(m/s)/c")
     u("elementary charge", "e", E_CH, "science", SI1, "exact")
     u("faraday", "Fd", E_CH * N_A, "science", SI1, "charge of one mole of electrons, N_A x e")
 
@@ -815,32 +817,32 @@ def electromagnetism(db):
     core("volt", "V", "SI metric common", SI4, base="kg.m^2/s^3.A")
     pre("V", "k M m u n")
     u("abvolt", "abV", F("1e-8"), "CGS", SP811)
-    u("statvolt", "statV", C0 / 10 ** 6, "CGS", SP811, cgs)
+    u("statvolt", "statV", C0 / 10 ** 6, "CGS", SP811, "c x 10^-6 V.s/m")
 
     cat("Electric resistance", "root", "Derived SI quantity. Symbol Ohm: the notation cannot read the omega")
     core("ohm", "Ohm", "SI metric common", SI4, base="kg.m^2/s^3.A^2")
     pre("Ohm", "k M G m u")
     u("abohm", "abOhm", F("1e-9"), "CGS", SP811)
-    u("statohm", "statOhm", C0 ** 2 / 10 ** 5, "CGS", SP811, cgs)
+    u("statohm", "statOhm", C0 ** 2 / 10 ** 5, "CGS", SP811, "1 statV/statA")
 
     cat("Electric conductance", "root", "Derived SI quantity")
     core("siemens", "S", "SI metric science", SI4, base="s^3.A^2/kg.m^2")
     pre("S", "k m u n")
     u("mho", "mho", 1, "historic engineering", SP811, "equal to the siemens")
     u("abmho", "abS", 10 ** 9, "CGS", SP811)
-    u("statmho", "statS", 10 ** 5 / C0 ** 2, "CGS", SP811, cgs)
+    u("statmho", "statS", 10 ** 5 / C0 ** 2, "CGS", SP811, "1 statA/statV")
 
     cat("Capacitance", "root", "Derived SI quantity")
     core("farad", "F", "SI metric science", SI4, base="s^4.A^2/kg.m^2")
     pre("F", "m u n p f")
     u("abfarad", "abF", 10 ** 9, "CGS", SP811)
-    u("statfarad", "statF", 10 ** 5 / C0 ** 2, "CGS", SP811, cgs)
+    u("statfarad", "statF", 10 ** 5 / C0 ** 2, "CGS", SP811, "1 statC/statV")
 
     cat("Inductance", "root", "Derived SI quantity")
     core("henry", "H", "SI metric science", SI4, base="kg.m^2/s^2.A^2")
     pre("H", "m u n p")
     u("abhenry", "abH", F("1e-9"), "CGS", SP811)
-    u("stathenry", "statH", C0 ** 2 / 10 ** 5, "CGS", SP811, cgs)
+    u("stathenry", "statH", C0 ** 2 / 10 ** 5, "CGS", SP811, "1 statV.s/statA")
 
     cat("Magnetic flux", "root", "Derived SI quantity")
     core("weber", "Wb", "SI metric science", SI4, base="kg.m^2/s^2.A")
@@ -1175,7 +1177,7 @@ def navigation_and_astronomy(db):
     _many(db, (("km/h", "kilometre per hour"), ("km/s", "kilometre per second"), ("cm/s", "centimetre per second"),
                ("mm/s", "millimetre per second"), ("m/min", "metre per minute"), ("m/h", "metre per hour"),
                ("ft/s", "foot per second"), ("ft/min", "foot per minute"), ("ft/h", "foot per hour"),
-               ("in/s", "inch per second"), ("mi/s", "mile per second"), ("au/d", "astronomical unit per day")))
+               ("in/s", "inch per second"), ("mi/min", "mile per minute"), ("mi/s", "mile per second"), ("au/d", "astronomical unit per day")))
     u("mile per hour", "mph", MI / 3600, "US imperial common", HB44, "1 mi/h")
     u("knot", "kn", NMI / 3600, "navigation common", SP811T, "1 nautical mile per hour")
     u("knot (Admiralty)", "kn_UK", 6080 * FT / 3600, "imperial historic navigation", SP811, "6080 ft/h")
