@@ -53,16 +53,9 @@ IAU15B3 = "IAU 2015 Resolution B3 (nominal values)"
 IAUSM = "IAU Style Manual (1989), section 5"
 CODATA = "CODATA 2018 recommended values"
 IEC = "IEC 80000-13:2008, clause 4"
-ISO3 = "ISO 80000-3:2019"
-ISO4 = "ISO 80000-4:2019"
-ISO5 = "ISO 80000-5:2019"
-ISO6 = "ISO 80000-6:2022"
-ISO7 = "ISO 80000-7:2019"
-ISO10 = "ISO 80000-10:2019"
 UKWMA = "UK Weights and Measures Act 1985, Schedule 1"
 UKWMA63 = "UK Weights and Measures Act 1963, Schedule 1"
 JPML = "Japanese Measurement Law (1891, Art. 3; shaku = 10/33 m, kan = 15/4 kg)"
-ISO1000 = "ISO 1000:1992, Annex"
 CFR = "US 21 CFR 101.9(b)(5)(viii)"
 ISO8601 = "ISO 8601-1:2019, 3.1.2 (calendar)"
 SIDIM1 = "SI Brochure 9th ed. (2019), 5.4.7"
@@ -150,22 +143,14 @@ class Db:
         return self._add(Unit(name, symbol, "si-unit", kw.split(), None, base=base), src, note)
 
     def u(self, name, symbol, factor, kw, src, note=""):
-        if isinstance(factor, str):
-            factor = F(factor)
-        elif isinstance(factor, int):
+        if isinstance(factor, (str, int)):
             factor = F(factor)
         return self._add(Unit(name, symbol, "factor", kw.split(), None, factor=factor), src, note)
 
     def d(self, name, symbol, kw=None, note=""):
         """A unit written in unit notation; its factor and sources come from its parts."""
-        u = Unit(name, symbol, "factor", kw.split() if kw else None, None, derived=True)
-        u.note = note
-        u.category = self.cat
-        if u.symbol in self.units:
-            raise SystemExit("symbol %s defined twice" % u.symbol)
-        self.units[u.symbol] = u
-        self.cat.units.append(u)
-        return u
+        u = Unit(name, symbol, "factor", kw.split() if kw else None, "", derived=True)
+        return self._add(u, "", note)  # resolve() fills in factor, sources and comment
 
     def rule(self, name, symbol, rfrom, rto, kw, src, note=""):
         return self._add(Unit(name, symbol, "rule", kw.split(), None,

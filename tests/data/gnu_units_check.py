@@ -244,6 +244,30 @@ def main(argv):
             problems.append("%s: unknown unit type %r" % (sym, u["type"]))
         return problems
 
+    # Rule units of one category converted into each other (20 [°C] -> °F),
+    # compared with GNU units' inverse functions (tempF without argument).
+    rule_pairs = []
+    for cat_name, kind, units in cats:
+        rules = [(u, tr.rows.get(u["symbol"], ("-", ""))[0]) for u in units if u.get("type") == "rule"]
+        rules = [(u, e) for u, e in rules if e.endswith("(#)")]
+        rule_pairs += [(a, ea, b, eb) for a, ea in rules for b, eb in rules if a is not b]
+
+    def run_pair(pair):
+        a, ea, b, eb = pair
+        problems = []
+        for t in RULE_SAMPLES:
+            if args.cli:
+                ours, err = cli_value(args.cli, args.data, "%r [%s]" % (t, a["symbol"]), b["symbol"])
+            else:
+                ours, err = eval_rule(b["rule_from"], eval_rule(a["rule_to"], t)), ""
+            theirs, err2 = gnu_value(args.units, ea.replace("#", repr(t)), eb[:-3])
+            if ours is None or theirs is None:
+                problems.append("%g %s -> %s: %s" % (t, a["symbol"], b["symbol"], err or err2))
+            elif abs(ours - theirs) > TOLERANCE * max(1.0, abs(theirs)):
+                problems.append("%g %s = %.15g %s here, GNU units says %.15g"
+                                % (t, a["symbol"], ours, b["symbol"], theirs))
+        return problems
+
     def run_base(job):
         # The core unit of a root category must equal its in_base_units.
         cat_name, core, core_expr, base, base_expr = job
@@ -262,6 +286,8 @@ def main(argv):
     with ThreadPoolExecutor(max_workers=8) as pool:
         for problems in pool.map(run, jobs):
             failures.extend(problems)
+        for problems in pool.map(run_pair, rule_pairs):
+            failures.extend(problems)
         for problems, remarks in pool.map(run_base, base_jobs):
             failures.extend(problems)
             notes.extend(remarks)
@@ -271,6 +297,8 @@ def main(argv):
           % (total, checked, len(unchecked)))
     for sym, reason in unchecked:
         print("  not checked: %s (%s)" % (sym, reason))
+    print("rule units converted into each other: %d pairs at %d values"
+          % (len(rule_pairs), len(RULE_SAMPLES)))
     print("core units compared with their in_base_units: %d" % len(base_jobs))
     for note in notes:
         print("  note: " + note)

@@ -151,26 +151,32 @@ class UntFileCheck(Fixture):
 
 FAKE_CLI = r'''#!/usr/bin/env python3
 import sys
-# --data FILE --prec 10 convert "Q [SYM]" CORE; answers from a fixed table
+# --data FILE --prec 10 convert "Q [SYM]" TARGET, through the core unit, from a fixed
+# table of (to core, from core) per symbol; symbols not in the table are core units.
 args = sys.argv[1:]
 q, target = args[-2], args[-1]
 value, sym = q.split(" [")
 sym = sym.rstrip("]")
-table = %r
-if sym not in table:
+table = TABLE
+if sym in REFUSED:
     print("message: unknown", file=sys.stderr)
     sys.exit(1)
-print("%%.10g [%%s]" %% (table[sym](float(value)), target))
+same = lambda v: v
+to_core = table.get(sym, (same, same))[0]
+from_core = table.get(target, (same, same))[1]
+print("%.10g [%s]" % (from_core(to_core(float(value))), target))
 '''
 
 
 class GnuUnitsCheck(Fixture):
     @unittest.skipUnless(shutil.which("units"), "GNU units is not installed")
     def test_cases(self):
-        good = {"km": "lambda v: v*1000", "ft": "lambda v: v*0.3048", "in": "lambda v: v*0.0254",
-                "h": "lambda v: v*3600", "acre": "lambda v: v*4046.8564224",
-                "km/h": "lambda v: v/3.6", "ft/s": "lambda v: v*0.3048",
-                DEG + "C": "lambda v: v+273.15", DEG + "F": "lambda v: (v-32)/1.8+273.15"}
+        def factor(f):
+            return "(lambda v: v*%r, lambda v: v/%r)" % (f, f)
+        good = {"km": factor(1000), "ft": factor(0.3048), "in": factor(0.0254), "h": factor(3600),
+                "acre": factor(4046.8564224), "km/h": factor(1 / 3.6), "ft/s": factor(0.3048),
+                DEG + "C": "(lambda v: v+273.15, lambda v: v-273.15)",
+                DEG + "F": "(lambda v: (v-32)/1.8+273.15, lambda v: (v-273.15)*1.8+32)"}
         cases = [
             # (case, file text, map rows, fake converter table or None, message expected)
             ("sound file", SOUND, MAP, None, None),
@@ -184,8 +190,10 @@ class GnuUnitsCheck(Fixture):
             ("too many not checkable", SOUND, [r for r in MAP if r.split("\t")[0] not in ("acre", "in")] +
              ["acre\t-\tnot known there", "in\t-\tnot known there"], None, "more than a tenth"),
             ("values from the converter", SOUND, MAP, good, None),
-            ("converter gives a wrong value", SOUND, MAP, dict(good, ft="lambda v: v*0.3"), "ft"),
-            ("converter refuses a unit", SOUND, MAP, {k: v for k, v in good.items() if k != "in"}, "converter"),
+            ("converter gives a wrong value", SOUND, MAP, dict(good, ft=factor(0.3)), "ft"),
+            ("converter gives a wrong rule", SOUND, MAP,
+             dict(good, **{DEG + "F": "(lambda v: (v-32)/1.8+273.15, lambda v: (v-273.15)*1.8)"}), DEG + "F"),
+            ("converter refuses a unit", SOUND, MAP, dict(good, REFUSED="in"), "converter"),
         ]
         for case, text, rows, cli, expected in cases:
             with self.subTest(case=case):
@@ -193,8 +201,10 @@ class GnuUnitsCheck(Fixture):
                 mp = self.write("map.tsv", "\n".join(rows) + "\n", "utf-8")
                 args = ["--data", data, "--map", mp]
                 if cli is not None:
-                    table = "{%s}" % ", ".join("%r: %s" % (k, v) for k, v in cli.items())
-                    prog = self.write("cli.py", FAKE_CLI.replace("%r", table, 1).replace("%%", "%"), "utf-8")
+                    refused = [cli.get("REFUSED", "")]
+                    table = "{%s}" % ", ".join("%r: %s" % (k, v) for k, v in cli.items() if k != "REFUSED")
+                    prog = self.write("cli.py", FAKE_CLI.replace("TABLE", table).replace("REFUSED", repr(refused)),
+                                      "utf-8")
                     os.chmod(prog, 0o755)
                     args += ["--cli", prog]
                 code, out = run("gnu_units_check.py", *args)
