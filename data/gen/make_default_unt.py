@@ -39,8 +39,8 @@ from unitlib import PI, LN10, SI_PREFIXES, IEC_PREFIXES, Unit, Category, Domain 
 # ------------------------------------------------------------------ sources
 SI2 = "SI Brochure 9th ed. (2019), Table 2"
 SI4 = "SI Brochure 9th ed. (2019), Table 4"
-SI5 = "SI Brochure 9th ed. (2019), Table 5"
-SI6 = "SI Brochure 9th ed. (2019), Table 6"
+SI5 = "SI Brochure 9th ed. (2019), 2.3.4 and Table 5 (coherent derived units)"
+SI6 = "SI Brochure 9th ed. (2019), 2.3.4 and Table 6 (coherent derived units)"
 SI7 = "SI Brochure 9th ed. (2019), Table 7"
 SI8 = "SI Brochure 9th ed. (2019), Table 8"
 SI1 = "SI Brochure 9th ed. (2019), Table 1 (defining constants)"
@@ -55,11 +55,11 @@ CODATA = "CODATA 2018 recommended values"
 IEC = "IEC 80000-13:2008, clause 4"
 UKWMA = "UK Weights and Measures Act 1985, Schedule 1"
 UKWMA63 = "UK Weights and Measures Act 1963, Schedule 1"
-JPML = "Japanese Measurement Law (1891, Art. 3; shaku = 10/33 m, kan = 15/4 kg)"
+JPML = "Japanese Weights and Measures Act (1891): shaku = 10/33 m, kan = 15/4 kg"
 CFR = "US 21 CFR 101.9(b)(5)(viii)"
-ISO8601 = "ISO 8601-1:2019, 3.1.2 (calendar)"
+ISO8601 = "ISO 8601-1:2019, clause 3 (Gregorian calendar, calendar week)"
 SIDIM1 = "SI Brochure 9th ed. (2019), 5.4.7"
-SP811R = "NIST SP 811 (2008), 7.10.3"
+SP811R = "NIST SP 811 (2008), 7.10"
 IEA = "IEA Energy Statistics Manual (2005), Annex 3"
 PSREF = "Adobe PostScript Language Reference, 3rd ed. (1999), 4.3.1"
 TEXBOOK = "D. E. Knuth, The TeXbook (1984), chapter 10"
@@ -385,7 +385,7 @@ def space_and_time(db):
     for p, n in (("k", "kilo"), ("d", "deci"), ("c", "centi"), ("m", "milli"), ("u", "micro")):
         d("square %smetre" % n, p + "m^2").prefixed = "m^2"
     u("are", "a", 100, "metric historic", SP811, "100 m^2")
-    u("decare", "daa", 1000, "metric", SP811, "1000 m^2")
+    u("decare", "daa", 1000, "metric", SI7 + "; " + SP811, "SI prefix deca on the are")
     u("hectare", "ha", 10000, "metric common", SI8, "10^4 m^2")
     d("square inch", "in^2", "US imperial common")
     d("square foot", "ft^2", "US imperial common")
@@ -400,7 +400,6 @@ def space_and_time(db):
       "area of a circle of 1 mil diameter")
     u("barn", "barn", F("1e-28"), "science", SP811)
     u("tsubo (Japanese)", "tsubo", (6 * F(10, 33)) ** 2, "regional historic", JPML, "1 square ken")
-    u("dunam (metric)", "dunam", 1000, "regional", SP811, "1000 m^2, equal to the decare")
 
     cat("Volume", "sup", "Supplementary to Length: the units are written relative to m^3. "
         "Liquid, dry and kitchen measures all stand here, because only one supplementary "
@@ -462,6 +461,7 @@ def space_and_time(db):
     cat("Frequency", "root", "Periodic phenomena, 1/s")
     core("hertz", "Hz", "SI metric common", SI4, base="1/s")
     pre("Hz", "k M G T m u")
+    d("reciprocal second", "1/s", "SI")
     d("reciprocal minute", "1/min", "SI")
     d("reciprocal hour", "1/h", "SI")
     d("reciprocal day", "1/d", "SI")
@@ -537,8 +537,8 @@ def mechanics(db):
     u("inch of mercury", "inHg", MMHG * F("25.4"), "US", SP811, "conventional, 25.4 mmHg")
     u("millimetre of water", "mmH2O", H2O / 1000, "engineering", SP811, "conventional: 1000 kg/m^3 x g_n x 1 mm")
     u("centimetre of water", "cmH2O", H2O / 100, "engineering medicine", SP811, "conventional")
-    u("inch of water", "inH2O", H2O * IN, "US engineering", SP811, "conventional")
-    u("foot of water", "ftH2O", H2O * FT, "US engineering", SP811, "conventional")
+    u("inch of water", "inH2O", H2O * IN, "US engineering", SP811, "conventional water column, as for the cmH2O")
+    u("foot of water", "ftH2O", H2O * FT, "US engineering", SP811, "conventional water column, as for the cmH2O")
     u("pound-force per square inch", "psi", LBF / IN ** 2, "US imperial common", SP811)
     u("kilopound-force per square inch", "ksi", 1000 * LBF / IN ** 2, "US engineering", SP811)
     d("pound-force per square foot", "lbf/ft^2", "US engineering")
@@ -546,6 +546,9 @@ def mechanics(db):
     d("kilogram-force per square metre", "kgf/m^2", "metric historic")
     d("newton per square millimetre", "N/mm^2", "metric engineering")
     d("dyne per square centimetre", "dyn/cm^2", "CGS")
+    d("newton per square centimetre", "N/cm^2", "metric engineering")
+    d("kilonewton per square metre", "kN/m^2", "metric engineering")
+    d("meganewton per square metre", "MN/m^2", "metric engineering")
     d("ton-force (short) per square inch", "tonf_US/in^2", "US engineering")
     u("barye", "Ba", F("0.1"), "CGS", SP811, "1 dyn/cm^2")
 
@@ -567,7 +570,7 @@ def mechanics(db):
     u("British thermal unit (thermochemical)", "Btu_th", BTU_TH, "US science", SP811,
       "1 cal/(g.d\u00b0C) x 1 lb x 1 d\u00b0F")
     u("million Btu", "MMBtu", 10 ** 6 * BTU, "US engineering", SP811, "10^6 Btu (IT)")
-    u("therm (EC)", "thm", 10 ** 5 * BTU, "imperial engineering", SP811, "100000 Btu (IT)")
+    u("therm (EC)", "thm", F("1.05506e8"), "imperial engineering", SP811, "105.506 MJ exactly")
     u("therm (US)", "thm_US", F("1.054804e8"), "US engineering", SP811, "100000 Btu at 59 \u00b0F")
     u("quad", "quad", 10 ** 15 * BTU, "US engineering", SP811, "10^15 Btu (IT)")
     d("foot pound-force", "ft.lbf", "US imperial engineering")
@@ -607,7 +610,7 @@ def mechanics(db):
     cat("Torque", "comp", "Moment of force; compound of force and length. Energy units (J, ft.lbf) "
         "stand in the energy category although they share the dimension")
     core("newton metre", "N.m", "SI metric engineering", SI6)
-    for s, n, k in (("kN.m", "kilonewton metre", None), ("N.cm", "newton centimetre", None),
+    for s, n, k in (("kN.m", "kilonewton metre", None), ("MN.m", "meganewton metre", None), ("N.cm", "newton centimetre", None),
                     ("N.mm", "newton millimetre", None), ("mN.m", "millinewton metre", None),
                     ("daN.m", "decanewton metre", None), ("lbf.ft", "pound-force foot", None),
                     ("lbf.in", "pound-force inch", None), ("ozf.in", "ounce-force inch", None),
@@ -664,7 +667,8 @@ def mechanics(db):
     cat("Specific energy", "comp", "Energy per mass, for example heating values and latent heats")
     core("joule per kilogram", "J/kg", "SI metric science", SI6)
     for s, n, k in (("kJ/kg", "kilojoule per kilogram", None), ("MJ/kg", "megajoule per kilogram", None),
-                    ("kWh/kg", "kilowatt hour per kilogram", None), ("Wh/kg", "watt hour per kilogram", None),
+                    ("kWh/kg", "kilowatt hour per kilogram", None), ("kWh/t", "kilowatt hour per tonne", None),
+                    ("mWh/g", "milliwatt hour per gram", None), ("Wh/kg", "watt hour per kilogram", None),
                     ("Btu/lb", "Btu (IT) per pound", None), ("cal/g", "calorie per gram", None),
                     ("kcal/kg", "kilocalorie per kilogram", None), ("cal_IT/g", "calorie (IT) per gram", None),
                     ("erg/g", "erg per gram", None)):
@@ -958,7 +962,6 @@ def light_and_radiation(db):
     pre("Bq", "k M G T P")
     u("curie", "Ci", F("3.7e10"), "historic science medicine", SP811)
     pre("Ci", "m u n p")
-    u("rutherford", "Rd", 10 ** 6, "historic science", SP811)
 
     cat("Absorbed dose", "root", "Derived SI quantity")
     core("gray", "Gy", "SI metric science medicine", SI4, base="m^2/s^2")
@@ -1012,7 +1015,7 @@ def chemistry(db):
 
     cat("Molar concentration", "root", "Root category: the molar (M) is a single name")
     core("mole per cubic metre", "mol/m^3", "SI metric science", SI5, base="mol/m^3")
-    u("molar", "M", 1000, "metric science medicine", SP811, "1 mol/L")
+    u("molar", "M", 1000, "metric science medicine", "IUPAC Green Book, 3rd ed. (2007), 2.10", "1 mol/L")
     pre("M", "m u n p")
     d("mole per litre", "mol/L", "metric science")
     d("millimole per litre", "mmol/L", "metric medicine")
@@ -1055,7 +1058,7 @@ def fluids(db):
     _many(db, (("g/cm^3", "gram per cubic centimetre"), ("g/mL", "gram per millilitre"), ("g/L", "gram per litre"),
                ("kg/L", "kilogram per litre"), ("mg/L", "milligram per litre"), ("ug/L", "microgram per litre"),
                ("g/m^3", "gram per cubic metre"), ("mg/m^3", "milligram per cubic metre"),
-               ("ug/m^3", "microgram per cubic metre"), ("t/m^3", "tonne per cubic metre"),
+               ("ug/m^3", "microgram per cubic metre"), ("t/m^3", "tonne per cubic metre"), ("g/dm^3", "gram per cubic decimetre"),
                ("mg/dL", "milligram per decilitre"),
                ("lb/ft^3", "pound per cubic foot"), ("lb/in^3", "pound per cubic inch"),
                ("lb/yd^3", "pound per cubic yard"), ("lb/gal", "pound per gallon (US)"),
@@ -1070,7 +1073,8 @@ def fluids(db):
     cat("Volumetric flow rate", "root", "Volume per time")
     core("cubic metre per second", "m^3/s", "SI metric engineering", SI5, base="m^3/s")
     _many(db, (("m^3/min", "cubic metre per minute"), ("m^3/h", "cubic metre per hour"), ("m^3/d", "cubic metre per day"),
-               ("L/s", "litre per second"), ("L/min", "litre per minute"), ("L/h", "litre per hour"),
+               ("L/s", "litre per second"), ("L/min", "litre per minute"), ("L/h", "litre per hour"), ("L/d", "litre per day"),
+               ("ML/d", "megalitre per day"),
                ("mL/s", "millilitre per second"), ("mL/min", "millilitre per minute"), ("mL/h", "millilitre per hour"),
                ("gal/s", "gallon (US) per second"), ("gal/min", "gallon (US) per minute"),
                ("gal/h", "gallon (US) per hour"), ("gal/d", "gallon (US) per day"),
@@ -1083,7 +1087,7 @@ def fluids(db):
     core("kilogram per second", "kg/s", "SI metric engineering", SI5, base="kg/s")
     _many(db, (("kg/min", "kilogram per minute"), ("kg/h", "kilogram per hour"), ("kg/d", "kilogram per day"),
                ("g/s", "gram per second"), ("g/min", "gram per minute"), ("g/h", "gram per hour"),
-               ("t/h", "tonne per hour"), ("t/d", "tonne per day"), ("lb/s", "pound per second"),
+               ("t/h", "tonne per hour"), ("t/d", "tonne per day"), ("t/yr", "tonne per year"), ("lb/s", "pound per second"),
                ("lb/min", "pound per minute"), ("lb/h", "pound per hour"), ("ton_US/h", "ton (short) per hour")))
 
     cat("Mass flux", "comp", "Mass flow per area")
@@ -1096,7 +1100,6 @@ def fluids(db):
     d("millipascal second", "mPa.s", "SI metric")
     u("poise", "P", F("0.1"), "CGS", SP811, "1 dyn.s/cm^2")
     pre("P", "c m")
-    u("reyn", "reyn", LBF / IN ** 2, "US engineering", SP811, "1 lbf.s/in^2")
     d("pound-force second per square foot", "lbf.s/ft^2", "US engineering")
     d("pound per foot second", "lb/ft.s", "US engineering")
     d("pound per foot hour", "lb/ft.h", "US engineering")
@@ -1141,10 +1144,7 @@ def navigation_and_astronomy(db):
     pre("arcsec", "m u")
     u("gon", "gon", PI / 200, "metric engineering", SP811, "pi/200 rad")
     u("revolution", "rev", 2 * PI, "common engineering", SP811, "2 pi rad")
-    u("right angle", "quadrant", PI / 2, "common", SP811, "pi/2 rad")
-    u("mil (NATO)", "mil_NATO", 2 * PI / 6400, "navigation", "STANAG 2434; 1/6400 revolution")
-    u("point (compass)", "point", 2 * PI / 32, "navigation historic", SP811, "1/32 revolution")
-    u("hour angle", "hourangle", 2 * PI / 24, "astronomy", SP811, "1/24 revolution")
+    u("hour angle", "hourangle", 2 * PI / 24, "astronomy", IAUSM, "1/24 revolution, 15 degrees")
 
     cat("Solid angle", "root", "Dimensionless derived SI quantity")
     core("steradian", "sr", "SI metric science", SI4, base="1")
@@ -1160,12 +1160,11 @@ def navigation_and_astronomy(db):
         "5 [km/h] is parsed into km and h and converts to the same value")
     core("metre per second", "m/s", "SI metric common", SI5, base="m/s")
     _many(db, (("km/h", "kilometre per hour"), ("km/s", "kilometre per second"), ("cm/s", "centimetre per second"),
-               ("mm/s", "millimetre per second"), ("m/min", "metre per minute"), ("m/h", "metre per hour"),
+               ("mm/s", "millimetre per second"), ("mm/min", "millimetre per minute"), ("m/min", "metre per minute"), ("m/h", "metre per hour"),
                ("ft/s", "foot per second"), ("ft/min", "foot per minute"), ("ft/h", "foot per hour"),
-               ("in/s", "inch per second"), ("mi/min", "mile per minute"), ("mi/s", "mile per second"), ("au/d", "astronomical unit per day")))
+               ("in/s", "inch per second"), ("in/min", "inch per minute"), ("mi/min", "mile per minute"), ("mi/s", "mile per second"), ("au/d", "astronomical unit per day")))
     u("mile per hour", "mph", MI / 3600, "US imperial common", HB44, "1 mi/h")
     u("knot", "kn", NMI / 3600, "navigation common", SP811T, "1 nautical mile per hour")
-    u("knot (Admiralty)", "kn_UK", 6080 * FT / 3600, "imperial historic navigation", SP811, "6080 ft/h")
     u("speed of light", "c_0", C0, "science", SI1, "exact")
 
     cat("Angular velocity", "root", "Root category: rpm and rps are single names")
@@ -1294,7 +1293,6 @@ def ratios(db):
     u("part per million", "ppm", F("1e-6"), "science common", SIDIM1)
     u("part per billion", "ppb", F("1e-9"), "science", SP811R)
     u("part per trillion", "ppt", F("1e-12"), "science", SP811R)
-    u("part per quadrillion", "ppq", F("1e-15"), "science", SP811R)
 
     cat("Logarithmic level", "root",
         "Levels of field quantities: 1 Np = 20/ln 10 dB. For power quantities the level in "
