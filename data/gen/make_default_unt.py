@@ -109,6 +109,53 @@ ABBREVIATIONS = [
 ]
 
 
+# Symbols that must exist with these meanings: symbol -> (category, factor to
+# its core unit; None for core and rule units).
+REQUIRED = {
+    "m": ("Length", None), "km": ("Length", 1000), "cm": ("Length", F("0.01")),
+    "mm": ("Length", F("0.001")), "um": ("Length", F("1e-6")), "nm": ("Length", F("1e-9")),
+    "in": ("Length", IN), "ft": ("Length", FT), "yd": ("Length", YD), "mi": ("Length", MI),
+    "nmi": ("Length", NMI), "au": ("Length", AU), "ly": ("Length", C0 * A_JUL),
+    "pc": ("Length", AU * 648000 / PI),
+    "kg": ("Mass", None), "g": ("Mass", F("0.001")), "mg": ("Mass", F("1e-6")), "t": ("Mass", 1000),
+    "lb": ("Mass", LB), "oz": ("Mass", LB / 16), "st": ("Mass", 14 * LB),
+    "s": ("Time", None), "ms": ("Time", F("0.001")), "min": ("Time", 60), "h": ("Time", 3600),
+    "d": ("Time", 86400), "wk": ("Time", 604800),
+    "m^2": ("Area", None), "ha": ("Area", 10000), "acre": ("Area", 43560 * FT ** 2),
+    "m^3": ("Volume", None), "L": ("Volume", F("0.001")), "mL": ("Volume", F("1e-6")),
+    "gal": ("Volume", GAL), "gal_UK": ("Volume", GAL_UK),
+    "m/s": ("Speed", None), "km/h": ("Speed", F(1000, 3600)), "mph": ("Speed", MI / 3600),
+    "kn": ("Speed", NMI / 3600),
+    "N": ("Force", None), "kN": ("Force", 1000), "lbf": ("Force", LBF), "dyn": ("Force", F("1e-5")),
+    "kgf": ("Force", G0),
+    "J": ("Energy, work and heat", None), "kJ": ("Energy, work and heat", 1000),
+    "cal": ("Energy, work and heat", CAL), "kcal": ("Energy, work and heat", 1000 * CAL),
+    "Btu": ("Energy, work and heat", F("1055.05585262")), "kWh": ("Energy, work and heat", 3600000),
+    "eV": ("Energy, work and heat", E_CH), "erg": ("Energy, work and heat", F("1e-7")),
+    "W": ("Power", None), "kW": ("Power", 1000), "hp": ("Power", HP),
+    "Pa": ("Pressure and stress", None), "kPa": ("Pressure and stress", 1000),
+    "bar": ("Pressure and stress", 100000), "atm": ("Pressure and stress", ATM),
+    "psi": ("Pressure and stress", LBF / IN ** 2), "mmHg": ("Pressure and stress", MMHG),
+    "Torr": ("Pressure and stress", ATM / 760),
+    "Hz": ("Frequency", None), "kHz": ("Frequency", 1000),
+    "rad": ("Plane angle", None), "deg": ("Plane angle", PI / 180),
+    "K": ("Temperature", None), "\u00b0C": ("Temperature", None), "\u00b0F": ("Temperature", None),
+}
+
+
+def check_required(db):
+    errs = []
+    for sym, (cat, factor) in REQUIRED.items():
+        u = db.units.get(sym)
+        if u is None:
+            errs.append("required symbol %s is missing" % sym)
+        elif u.category.name != cat:
+            errs.append("%s stands in %s, not in %s" % (sym, u.category.name, cat))
+        elif factor is not None and u.factor != F(factor):
+            errs.append("%s has the factor %s, not %s" % (sym, u.factor, factor))
+    return errs
+
+
 class Db:
     def __init__(self):
         self.domains, self.units = [], {}
@@ -1307,7 +1354,7 @@ def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
     data = os.path.dirname(here)
     db = build()
-    problems = unitlib.check(db.domains, KW, ABBREVIATIONS)
+    problems = unitlib.check(db.domains, KW, ABBREVIATIONS) + check_required(db)
     if problems:
         for p in problems:
             print("problem:", p, file=sys.stderr)
