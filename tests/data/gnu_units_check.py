@@ -22,6 +22,7 @@ Exit status 0 when everything agrees, 1 with a listing otherwise.
 import argparse
 import os
 import re
+import shutil
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
@@ -161,6 +162,10 @@ def main(argv):
     ap.add_argument("--units", default="units", help="GNU units program")
     args = ap.parse_args(argv)
 
+    if shutil.which(args.units) is None:
+        print("FAILED: GNU units (%s) is not installed; scripts/setup installs the package units"
+              % args.units)
+        return 1
     cats = load_units(args.data)
     rows = load_map(args.map)
     tr = Translator(rows)
