@@ -10,13 +10,10 @@ namespace {
 struct Fixture {
     TParser parser;
     TConvert engine{parser};
-    TConvert scratch{parser};
-    QuantityConverter qc{engine, scratch};
+    QuantityConverter qc{engine};
     explicit Fixture(const char* file = TARNEL_DATA "/default.unt") {
         engine.LoadFromFile(file);
-        scratch.LoadFromDocument(engine.Document());
         engine.setPrec(10);
-        scratch.setPrec(10);
     }
 };
 } // namespace

@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScopedMessages scope(quiet);
     static TParser parser;
     static TConvert engine(parser, TARNEL_DATA "/default.unt");
-    static TConvert scratch(parser, TARNEL_DATA "/default.unt");
-    static QuantityConverter qc(engine, scratch);
+    static QuantityConverter qc(engine);
     const std::string in(reinterpret_cast<const char*>(data), size);
     for (const std::string& line : splitLines(in)) {
         const ConvertResult r = qc.batchLine(line);

@@ -118,15 +118,12 @@ int cmdList(const Args& a) {
 struct Engines {
     TParser parser;
     TConvert engine{parser};
-    TConvert scratch{parser};
-    QuantityConverter qc{engine, scratch};
+    QuantityConverter qc{engine};
 };
 
 bool loadEngines(const Args& a, Engines& e) {
     if (!loadDatabase(a, e.engine)) return false;
-    e.scratch.LoadFromDocument(e.engine.Document());
     e.engine.setPrec(a.prec);
-    e.scratch.setPrec(a.prec);
     return true;
 }
 
@@ -167,20 +164,30 @@ int cmdBatch(const Args& a) {
     if (a.rest.size() != 1) return usage();
     auto e = std::make_unique<Engines>();
     if (!loadEngines(a, *e)) return 1;
+    // The whole input at once: per-character stream reads would cost more than converting.
+    std::string input, out;
+    char buf[65536];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, stdin)) > 0;)
+        input.append(buf, n);
     int status = 0;
-    std::string line, out;
-    while (std::getline(std::cin, line)) {
+    size_t start = 0;
+    while (start < input.size()) {
+        size_t end = input.find('\n', start);
+        if (end == std::string::npos) end = input.size();
+        std::string line = input.substr(start, end - start);
+        start = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const ConvertResult r = e->qc.batchLine(line);
         out += r.ok ? r.text : "error: " + r.error;
         out += '\n';
         if (!r.ok) status = 1;
         if (out.size() > 60000) {
-            std::cout << out;
+            std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
         }
     }
-    std::cout << out;
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
     return status;
 }
 

@@ -149,16 +149,21 @@ ConvertResult QuantityConverter::convert(const std::string& quantity, const std:
             return failure("Cannot convert unit - " + trim(src));
         }
         if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
-        UnitEntries entries;
-        if (!ParseUnits(trg, entries)) return failure(cap.first());
-        if (fEng.Convert2Dim(trg, false)) {
-            if (cap.any()) return failure(cap.first());
-            return success(fEng.Field());
-        }
+        if (fEng.Convert2Dim(trg, false)) return success(fEng.Field());
+        if (cap.any()) return failure(cap.first()); // the target did not parse
         return throughSI(quantity, trg);
     } catch (const std::exception& e) {
         return failure(e.what());
     }
+}
+
+TConvert& QuantityConverter::scratch() {
+    if (!fAux || fAux->Document() != fEng.Document()) {
+        fAux = std::make_unique<TConvert>(fEng.parser());
+        fAux->LoadFromDocument(fEng.Document());
+    }
+    fAux->setPrec(fEng.Prec());
+    return *fAux;
 }
 
 ConvertResult QuantityConverter::throughSI(const std::string& quantity, const std::string& trg) {
@@ -169,20 +174,20 @@ ConvertResult QuantityConverter::throughSI(const std::string& quantity, const st
     const auto srcBase = baseDegrees(fEng);
     const double v = fEng.Value();
 
-    ValFixCleared fix(fAux);
-    fAux.setPrec(fEng.Prec());
-    if (std::string why = loadQuantity(fAux, "1 [" + trg + "]", cap); !why.empty())
+    TConvert& aux = scratch();
+    ValFixCleared fix(aux);
+    if (std::string why = loadQuantity(aux, "1 [" + trg + "]", cap); !why.empty())
         return failure(why);
-    if (rule.empty()) rule = ruleUnitIn(fAux);
+    if (rule.empty()) rule = ruleUnitIn(aux);
     if (!rule.empty()) return failure("A rule unit converts only within its category - " + rule);
-    fAux.Convert2SI();
-    const auto trgBase = baseDegrees(fAux);
+    aux.Convert2SI();
+    const auto trgBase = baseDegrees(aux);
     if (srcBase != trgBase)
         return failure("Units do not match: " + degreesText(srcBase) + " vs " +
                        degreesText(trgBase));
     UnitEntries entries;
     ParseUnits(trg, entries);
-    return success(FormatNum(v / fAux.Value(), fEng.Prec()) + " [" + UnitListText(entries) + "]");
+    return success(FormatNum(v / aux.Value(), fEng.Prec()) + " [" + UnitListText(entries) + "]");
 }
 
 ConvertResult QuantityConverter::base(const std::string& quantity) {

@@ -6,6 +6,7 @@
 
 #include "core/engine/tconvert.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,10 @@ struct ConvertResult {
 
 class QuantityConverter {
   public:
-    /// `engine` does the conversions (its ValFix is cleared while converting); `scratch`
-    /// works out a target's value in SI. Both must hold the same unit data.
-    QuantityConverter(TConvert& engine, TConvert& scratch) : fEng(engine), fAux(scratch) {}
+    /// `engine` does the conversions (its ValFix is cleared while converting). A second
+    /// engine over the same document, made when first needed, works out a target's value
+    /// in SI.
+    explicit QuantityConverter(TConvert& engine) : fEng(engine) {}
 
     /// QUANTITY to TARGET (a unit part, with or without brackets).
     ConvertResult convert(const std::string& quantity, const std::string& target);
@@ -34,9 +36,10 @@ class QuantityConverter {
 
   private:
     ConvertResult throughSI(const std::string& quantity, const std::string& target);
+    TConvert& scratch();
 
     TConvert& fEng;
-    TConvert& fAux;
+    std::unique_ptr<TConvert> fAux;
 };
 
 /// The unit part of a target written with or without brackets.

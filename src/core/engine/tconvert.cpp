@@ -59,6 +59,13 @@ void TConvert::setField(const std::string& v) {
 }
 
 std::string TConvert::Field() const {
+    const std::string u = unitPart();
+    if (!ValStr.empty()) return ValStr + " [" + u + "]";
+    if (std::isnan(fValue) && ValFix) return " [" + u + "]";
+    return FormatNum(fValue, fPrec) + " [" + u + "]";
+}
+
+std::string TConvert::unitPart() const {
     std::vector<TUnitRec> list;
     list.reserve(fDims.size());
     for (const auto& d : fDims) {
@@ -71,10 +78,7 @@ std::string TConvert::Field() const {
             list.push_back({u ? u->Symbol() : std::string(), d->fDegree});
         }
     }
-    const std::string u = UnitListText(list);
-    if (!ValStr.empty()) return ValStr + " [" + u + "]";
-    if (std::isnan(fValue) && ValFix) return " [" + u + "]";
-    return FormatNum(fValue, fPrec) + " [" + u + "]";
+    return UnitListText(list);
 }
 
 bool TConvert::InsertUnit(int idx, const TUnitRec& ur) {
@@ -166,9 +170,8 @@ void TConvert::Convert2SI() {
 }
 
 bool TConvert::Convert2AnyUnit(const std::string& target) {
-    std::string s = Field();
     int cs, us, ct, ut;
-    if (!UnitsOfField(s) || !WhereIsUnit(s, cs, us) || !WhereIsUnit(target, ct, ut)) return false;
+    if (!WhereIsUnit(unitPart(), cs, us) || !WhereIsUnit(target, ct, ut)) return false;
     if (cs != ct) throw EM("Categories don't match.");
     if (us == ut) return true;
     TUnit* src = Items(cs)->Units.Items(us);

@@ -29,6 +29,8 @@ class TConvert : public TCats {
         if (ValFix) fValue = v;
     }
     std::string Field() const;
+    /// The unit part that Field prints (without brackets).
+    std::string unitPart() const;
     void setField(const std::string& v);
     bool Enabled() const { return fEnabled; }
     int DimCount() const { return static_cast<int>(fDims.size()); }
@@ -49,6 +51,7 @@ class TConvert : public TCats {
     int Prec() const { return fPrec; }
     void setPrec(int p) { fPrec = p; }
 
+    TParser& parser() const { return *fParser; }
     /// A rule formula's value for v: NaN and infinities skip the evaluator and give NaN.
     double evalRule(const std::string& formula, double v) const;
 

@@ -2,8 +2,60 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace tarnel {
+
+namespace {
+
+// Splits a scientific to_chars text into its digits and exponent.
+int splitScientific(const char* buf, const char* end, char* digits, int maxDigits, int& exp10) {
+    const char* e = buf;
+    while (e < end && *e != 'e')
+        ++e;
+    exp10 = 0;
+    const bool neg = e + 1 < end && e[1] == '-';
+    for (const char* q = e + 2; q < end; ++q)
+        exp10 = exp10 * 10 + (*q - '0');
+    if (neg) exp10 = -exp10;
+    int nd = 0;
+    for (const char* q = buf; q < e && nd < maxDigits; ++q)
+        if (*q != '.') digits[nd++] = *q;
+    return nd;
+}
+
+// Rounds the first P digits up by one unit, carrying into the exponent.
+void roundUp(char* digits, int P, int& exp10) {
+    int k = P - 1;
+    while (k >= 0 && digits[k] == '9')
+        digits[k--] = '0';
+    if (k < 0) {
+        digits[0] = '1';
+        for (int j = 1; j < P; ++j)
+            digits[j] = '0';
+        ++exp10;
+    } else {
+        ++digits[k];
+    }
+}
+
+void roundedDigits(double a, int P, char* digits, int& exp10) {
+    char buf[128];
+    // P + 3 correctly rounded digits decide, unless their tail is 499 or 500.
+    auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, P + 2);
+    splitScientific(buf, res.ptr, digits, P + 3, exp10);
+    const int tail = (digits[P] - '0') * 100 + (digits[P + 1] - '0') * 10 + (digits[P + 2] - '0');
+    if (tail != 499 && tail != 500) {
+        if (tail > 500) roundUp(digits, P, exp10);
+        return;
+    }
+    // Near an exact half: P + 40 digits show on which side the exact value lies.
+    res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, P + 39);
+    splitScientific(buf, res.ptr, digits, P + 1, exp10);
+    if (digits[P] >= '5') roundUp(digits, P, exp10);
+}
+
+} // namespace
 
 // General format with P significant digits: the exact binary value rounded with halves
 // away from zero, fixed notation for decimal exponents -5 <= e < P, otherwise a
@@ -14,33 +66,10 @@ std::string FormatNum(double v, int prec) {
     if (v == 0) return "0";
     const int P = prec < 1 ? 1 : prec > 17 ? 17 : prec;
 
-    // P + 40 digits are enough to see whether the rest is at least an exact half.
-    char buf[128];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, P + 39);
-    const char* end = res.ptr;
-    const char* e = buf;
-    while (e < end && *e != 'e')
-        ++e;
-    int exp10 = 0;
-    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exp10);
+    // The P significant digits of |v| rounded half away from zero, and the exponent.
     char digits[64];
-    int nd = 0;
-    for (const char* q = buf; q < e && nd < P + 1; ++q)
-        if (*q != '.') digits[nd++] = *q;
-    if (digits[P] >= '5') {
-        int k = P - 1;
-        while (k >= 0 && digits[k] == '9')
-            digits[k--] = '0';
-        if (k < 0) {
-            digits[0] = '1';
-            for (int j = 1; j < P; ++j)
-                digits[j] = '0';
-            ++exp10;
-        } else {
-            ++digits[k];
-        }
-    }
+    int exp10 = 0;
+    roundedDigits(std::fabs(v), P, digits, exp10);
     int len = P;
     while (len > 1 && digits[len - 1] == '0')
         --len;

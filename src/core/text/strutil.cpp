@@ -180,11 +180,65 @@ bool isDecimalLiteral(std::string_view s) {
     return i == n;
 }
 
+namespace {
+// Exact decimal reading for short literals: a mantissa of at most 15 digits and a power
+// of ten up to 1e22 are both exact doubles, so one multiplication or division gives the
+// correctly rounded value, as the general reader would. Answers false otherwise.
+bool fastDecimal(std::string_view t, double& out) {
+    static const double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    size_t i = 0;
+    const bool neg = t[0] == '-';
+    if (t[0] == '-' || t[0] == '+') ++i;
+    uint64_t m = 0;
+    int digits = 0, scale = 0;
+    bool dot = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c == '.') {
+            dot = true;
+        } else if (c >= '0' && c <= '9') {
+            if (m == 0 && c == '0') {
+                if (dot) --scale;
+                continue;
+            }
+            if (++digits > 15) return false;
+            m = m * 10 + static_cast<uint64_t>(c - '0');
+            if (dot) --scale;
+        } else {
+            break; // the exponent
+        }
+    }
+    if (i < t.size()) {
+        int e = 0;
+        size_t j = i + 1;
+        const bool eneg = t[j] == '-';
+        if (t[j] == '-' || t[j] == '+') ++j;
+        for (; j < t.size(); ++j) {
+            e = e * 10 + (t[j] - '0');
+            if (e > 400) return false;
+        }
+        scale += eneg ? -e : e;
+    }
+    if (m == 0) {
+        out = neg ? -0.0 : 0.0;
+        return true;
+    }
+    if (scale < -22 || scale > 22) return false;
+    double v = static_cast<double>(m);
+    v = scale < 0 ? v / kPow10[-scale] : v * kPow10[scale];
+    out = neg ? -v : v;
+    return true;
+}
+} // namespace
+
 std::optional<double> parseReal(std::string_view s) {
     std::string_view t = trimView(s);
     if (!isDecimalLiteral(t)) return std::nullopt;
-    if (t[0] == '+') t.remove_prefix(1);
     double v = 0;
+    if (fastDecimal(t, v)) return v;
+    if (t[0] == '+') t.remove_prefix(1);
     auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
     if (ec == std::errc::result_out_of_range) {
         // from_chars reports both directions; tell them apart by the exponent's magnitude.

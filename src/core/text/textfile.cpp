@@ -127,12 +127,26 @@ void writeTextLines(const std::string& path, const std::vector<std::string>& lin
 
 std::string LoadTextFile(const std::string& fileName, size_t cap) {
     if (!fileExists(fileName)) return "";
+    const std::string bytes = readFileBytes(fileName, cap);
+    const bool marked = bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 ||
+                        bytes.rfind("\xFE\xFF", 0) == 0;
+    const std::string text = decodeText(bytes);
+    // Every line followed by CR LF, in one pass.
     std::string out;
-    for (const auto& l : readTextLines(fileName, cap)) {
-        out += l;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n) {
+        size_t k = i;
+        while (k < n && text[k] != '\r' && text[k] != '\n')
+            ++k;
+        out.append(text, i, k - i);
         out += "\r\n";
+        if (k == n) break;
+        i = k + (text[k] == '\r' && k + 1 < n && text[k + 1] == '\n' ? 2 : 1);
     }
-    return narrowToCp1252(out);
+    // Text decoded from Windows-1252 holds nothing that needs narrowing.
+    return marked ? narrowToCp1252(out) : out;
 }
 
 void SaveTextFile(const std::string& text, const std::string& fileName) {

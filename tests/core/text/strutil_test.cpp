@@ -1,7 +1,10 @@
 #include "core/text/strutil.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace tarnel;
 
@@ -85,4 +88,27 @@ TEST(StrUtil, LinesEndAtAnyTerminator) {
     EXPECT_EQ(splitLines("a\r\n"), (V{"a"}));
     EXPECT_EQ(splitLines("a\n\n"), (V{"a", ""}));
     EXPECT_EQ(splitLines(""), V{});
+}
+
+// Short literals take an exact shortcut; it must agree with the general reader.
+TEST(StrUtil, ShortDecimalsReadLikeTheGeneralReader) {
+    std::mt19937_64 rng(7);
+    for (int i = 0; i < 200000; ++i) {
+        std::string t = (rng() % 3 == 0) ? "-" : "";
+        const int intDigits = static_cast<int>(rng() % 10),
+                  fracDigits = static_cast<int>(rng() % 10);
+        for (int k = 0; k < intDigits; ++k)
+            t += static_cast<char>('0' + rng() % 10);
+        if (fracDigits || intDigits == 0) t += ".";
+        for (int k = 0; k < fracDigits || (intDigits == 0 && k == 0); ++k)
+            t += static_cast<char>('0' + rng() % 10);
+        if (rng() % 2) t += "e" + std::to_string(static_cast<int>(rng() % 60) - 30);
+        double want = 0;
+        std::string_view body = t[0] == '-' ? std::string_view(t).substr(1) : std::string_view(t);
+        std::from_chars(body.data(), body.data() + body.size(), want);
+        if (t[0] == '-') want = -want;
+        const auto got = parseReal(t);
+        ASSERT_TRUE(got) << t;
+        ASSERT_EQ(std::memcmp(&*got, &want, sizeof want), 0) << t << " " << *got << " " << want;
+    }
 }
