@@ -27,11 +27,6 @@ void TConvert::Clear() {
     TCats::Clear();
 }
 
-void TConvert::LoadFromString(const std::string& txt) {
-    fDims.clear();
-    TCats::LoadFromString(txt);
-}
-
 void TConvert::message(const std::string& text) const {
     if (!fQuiet) showMessage(text);
 }

@@ -20,7 +20,6 @@ class TConvert : public TCats {
     explicit TConvert(TParser& parser) : fParser(&parser) {}
     TConvert(TParser& parser, const std::string& filename);
 
-    void LoadFromString(const std::string& txt) override;
     void Clear() override;
 
     double Value() const { return fValue; }

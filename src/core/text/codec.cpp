@@ -48,9 +48,16 @@ std::string decodeText(std::string_view b) {
     if (b.size() >= 2 && b.substr(0, 2) == "\xFF\xFE") return decodeUtf16(b.substr(2), true);
     if (b.size() >= 2 && b.substr(0, 2) == "\xFE\xFF") return decodeUtf16(b.substr(2), false);
     std::string out;
-    out.reserve(b.size());
-    for (char ch : b)
-        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(ch)));
+    out.reserve(b.size() + b.size() / 8);
+    for (size_t i = 0; i < b.size();) {
+        // Copy runs of ASCII at once; only the other bytes need the table.
+        size_t j = i;
+        while (j < b.size() && static_cast<unsigned char>(b[j]) < 0x80)
+            ++j;
+        out.append(b.data() + i, j - i);
+        if (j < b.size()) appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(b[j++])));
+        i = j;
+    }
     return out;
 }
 

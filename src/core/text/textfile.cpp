@@ -130,23 +130,41 @@ std::string LoadTextFile(const std::string& fileName, size_t cap) {
     const std::string bytes = readFileBytes(fileName, cap);
     const bool marked = bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 ||
                         bytes.rfind("\xFE\xFF", 0) == 0;
-    const std::string text = decodeText(bytes);
-    // Every line followed by CR LF, in one pass.
-    std::string out;
-    out.reserve(text.size() + text.size() / 16 + 2);
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n) {
-        size_t k = i;
-        while (k < n && text[k] != '\r' && text[k] != '\n')
-            ++k;
-        out.append(text, i, k - i);
-        out += "\r\n";
-        if (k == n) break;
-        i = k + (text[k] == '\r' && k + 1 < n && text[k + 1] == '\n' ? 2 : 1);
+    if (marked) {
+        std::string out;
+        for (const auto& l : splitLines(decodeText(bytes))) {
+            out += l;
+            out += "\r\n";
+        }
+        return narrowToCp1252(out);
     }
-    // Text decoded from Windows-1252 holds nothing that needs narrowing.
-    return marked ? narrowToCp1252(out) : out;
+    // Windows-1252 (which needs no narrowing) decoded with CR LF after every line, in one
+    // pass: unit files are large and start-up reads one on every run.
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 16 + 2);
+    const size_t n = bytes.size();
+    size_t i = 0;
+    while (i < n) {
+        size_t j = i;
+        while (j < n) {
+            const auto c = static_cast<unsigned char>(bytes[j]);
+            if (c >= 0x80 || c == '\r' || c == '\n') break;
+            ++j;
+        }
+        out.append(bytes, i, j - i);
+        if (j == n) break;
+        const auto c = static_cast<unsigned char>(bytes[j]);
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            j += c == '\r' && j + 1 < n && bytes[j + 1] == '\n' ? 2 : 1;
+        } else {
+            appendUtf8(out, cp1252ToUnicode(c));
+            ++j;
+        }
+        i = j;
+    }
+    if (n && bytes[n - 1] != '\r' && bytes[n - 1] != '\n') out += "\r\n";
+    return out;
 }
 
 void SaveTextFile(const std::string& text, const std::string& fileName) {

@@ -37,8 +37,12 @@ int TCats::Add(std::unique_ptr<TCat> item) {
 }
 
 void TCats::LoadFromString(const std::string& txt) {
+    LoadFromString(std::string(txt));
+}
+
+void TCats::LoadFromString(std::string&& txt) {
     Clear();
-    XmlDocPtr doc = parseUnitsText(txt);
+    XmlDocPtr doc = parseUnitsText(std::move(txt));
     if (!doc) {
         // Holders of the old document must not see units that are gone.
         fDoc.reset();

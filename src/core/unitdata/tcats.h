@@ -22,7 +22,9 @@ class TCats {
 
     /// Clears, parses and loads. A parse error shows its message and leaves the database
     /// empty with a null Data; a supplementary-link error clears it and throws EM.
-    virtual void LoadFromString(const std::string& txt);
+    void LoadFromString(const std::string& txt);
+    /// The same, parsing the text in place (it is kept with the document).
+    void LoadFromString(std::string&& txt);
     /// LoadFromString of the file's text when it exists; false when it does not.
     bool LoadFromFile(const std::string& filename);
     /// Loads an already parsed document (used to share one parse between engines).

@@ -26,6 +26,25 @@ std::string describe(const pugi::xml_parse_result& r, const std::string& text) {
 }
 } // namespace
 
+namespace {
+// A document that owns the buffer it was parsed from in place.
+struct OwningDocument : pugi::xml_document {
+    std::string buffer;
+};
+} // namespace
+
+XmlDocPtr parseUnitsText(std::string&& text) {
+    auto doc = std::make_shared<OwningDocument>();
+    doc->buffer = std::move(text);
+    pugi::xml_parse_result r = doc->load_buffer_inplace(doc->buffer.data(), doc->buffer.size(),
+                                                        kParseOptions, pugi::encoding_utf8);
+    if (!r) {
+        showMessage(describe(r, doc->buffer));
+        return nullptr;
+    }
+    return doc;
+}
+
 XmlDocPtr parseUnitsText(const std::string& text) {
     auto doc = std::make_shared<pugi::xml_document>();
     pugi::xml_parse_result r =
