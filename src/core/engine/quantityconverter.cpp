@@ -135,16 +135,22 @@ ConvertResult QuantityConverter::convert(const std::string& quantity, const std:
     Capture cap;
     ValFixCleared fix(fEng);
     const std::string trg = targetUnitPart(target);
-    if (std::isnan(ValueOfField(quantity))) return failure(notANumber(quantity));
+    const double value = ValueOfField(quantity);
+    if (std::isnan(value)) return failure(notANumber(quantity));
     try {
-        // A single unit to a single unit of its category, compound categories included.
+        // A single unit to a single unit of its category, compound categories included:
+        // the unit part is that unit, so the value converts from it directly.
         std::string src = quantity;
         int cs, us, ct, ut;
         if (UnitsOfField(src) && fEng.WhereIsUnit(src, cs, us) && fEng.WhereIsUnit(trg, ct, ut) &&
             cs == ct) {
-            fEng.setField(quantity);
-            if (cap.any()) return failure(cap.first());
-            if (fEng.Convert2AnyUnit(trg)) return success(fEng.Field());
+            if (us == ut) { // nothing to convert: the quantity as the engine prints it
+                fEng.setField(quantity);
+                if (!cap.any()) return success(fEng.Field());
+            } else {
+                fEng.fValue = value;
+                if (fEng.Convert2AnyUnit(src, trg) && !cap.any()) return success(fEng.Field());
+            }
             if (cap.any()) return failure(cap.first());
             return failure("Cannot convert unit - " + trim(src));
         }

@@ -165,8 +165,12 @@ void TConvert::Convert2SI() {
 }
 
 bool TConvert::Convert2AnyUnit(const std::string& target) {
+    return Convert2AnyUnit(unitPart(), target);
+}
+
+bool TConvert::Convert2AnyUnit(const std::string& source, const std::string& target) {
     int cs, us, ct, ut;
-    if (!WhereIsUnit(unitPart(), cs, us) || !WhereIsUnit(target, ct, ut)) return false;
+    if (!WhereIsUnit(source, cs, us) || !WhereIsUnit(target, ct, ut)) return false;
     if (cs != ct) throw EM("Categories don't match.");
     if (us == ut) return true;
     TUnit* src = Items(cs)->Units.Items(us);

@@ -43,6 +43,8 @@ class TConvert : public TCats {
     void Convert2SI();
     /// A single-unit quantity to another unit of the same category (compound ones too).
     bool Convert2AnyUnit(const std::string& target);
+    /// The same from the unit `source` with the current value, whatever Field holds.
+    bool Convert2AnyUnit(const std::string& source, const std::string& target);
     /// Every dimension to the unit at the same position of the target unit part.
     bool Convert2Dim(const std::string& target, bool errMsg);
 

@@ -41,6 +41,21 @@ void roundUp(char* digits, int P, int& exp10) {
 
 void roundedDigits(double a, int P, char* digits, int& exp10) {
     char buf[128];
+    if (P <= 12 && a >= std::numeric_limits<double>::min()) {
+        // The shortest text that reads back as a lies within half a binary unit of it,
+        // which is below 1.2e-4 of the P-th decimal digit here: three more of its digits
+        // decide, unless they are 499 or 500.
+        auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific);
+        const int nd = splitScientific(buf, res.ptr, digits, P + 3, exp10);
+        for (int j = nd; j < P + 3; ++j)
+            digits[j] = '0';
+        const int tail =
+            (digits[P] - '0') * 100 + (digits[P + 1] - '0') * 10 + (digits[P + 2] - '0');
+        if (tail != 499 && tail != 500) {
+            if (tail > 500) roundUp(digits, P, exp10);
+            return;
+        }
+    }
     // P + 3 correctly rounded digits decide, unless their tail is 499 or 500.
     auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, P + 2);
     splitScientific(buf, res.ptr, digits, P + 3, exp10);

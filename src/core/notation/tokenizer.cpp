@@ -150,13 +150,12 @@ bool scanTokens(const Text& t, std::u32string_view extra, std::vector<TToken>& o
                 last = text.size();
                 put(text, cp(p++));
             }
-            std::string u = trim(text);
-            if (auto v = parseReal(u)) {
+            tok.text = trimView(text);
+            if (auto v = parseReal(tok.text)) {
                 tok.value = *v;
                 tok.kind = TTokenKind::tkNumber;
             }
-            tok.text = u;
-            tok.length = static_cast<int>(cpLength(u));
+            tok.length = static_cast<int>(cpLength(tok.text));
             out.push_back(std::move(tok));
             continue;
         } else if (isNameStart(c) || inSet(c, extra)) {

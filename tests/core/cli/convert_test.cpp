@@ -24,6 +24,7 @@ TEST(CliConvert, TableOfConversions) {
         {{"convert", "20 [°C]", "°F"}, 0, "68 [°F]\n"},
         {{"convert", "-40 [°F]", "°C"}, 0, "-40 [°C]\n"},
         {{"convert", "36 [km/h]", "m/s"}, 0, "10 [m/s]\n"},
+        {{"convert", "5.50 [km]", "km"}, 0, "5.50 [km]\n"},
         {{"convert", "3 [L]", "m^3"}, 0, "0.003 [m^3]\n"},
         {{"convert", "2 [ha]", "m^2"}, 0, "20000 [m^2]\n"},
         {{"convert", "1 [W/m.dK]", "kW/km.d°F"}, 0, "0.5555555556 [kW/km.d°F]\n"},
