@@ -31,7 +31,7 @@ constexpr uint32_t kUnary =
     bit(TermKind::Variable) | bit(TermKind::Bracket) | bit(TermKind::Power) | kFunc;
 
 // Prunes, each a necessary condition of the sets it is used with (see the constructor).
-constexpr unsigned kNoBadSign = 1, kNoStarSlash = 2, kNoCaret = 4;
+constexpr unsigned kNoBadSign = 1, kNoMulMark = 2, kNoCaret = 4;
 
 struct OpDef {
     std::string_view text;
@@ -45,15 +45,19 @@ constexpr OpDef kOps[7] = {
     {"+", TermKind::Sum, kLeftAdd, kRightPlus, 0, 0},
     {"-", TermKind::Diff, kLeftAdd, kRightMinus, 0, kNoBadSign},
     {"*", TermKind::Prod, kLeftMul, kRightMul, kNoBadSign, kNoBadSign},
-    {"DIV", TermKind::IntDiv, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoStarSlash},
-    {"MOD", TermKind::Modulo, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoStarSlash},
-    {"/", TermKind::Divis, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoStarSlash},
-    {"^", TermKind::Power, kPowSide, kPowSide, kNoBadSign | kNoStarSlash | kNoCaret,
-     kNoBadSign | kNoStarSlash | kNoCaret},
+    {"DIV", TermKind::IntDiv, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoMulMark},
+    {"MOD", TermKind::Modulo, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoMulMark},
+    {"/", TermKind::Divis, kLeftMul, kRightDiv, kNoBadSign, kNoBadSign | kNoMulMark},
+    {"^", TermKind::Power, kPowSide, kPowSide, kNoBadSign | kNoMulMark | kNoCaret,
+     kNoBadSign | kNoMulMark | kNoCaret},
 };
 
 bool isIdentStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+bool isIdentChar(char c) {
+    return isIdentStart(c) || (c >= '0' && c <= '9');
 }
 
 bool startsNumber(char c) {
@@ -93,7 +97,7 @@ TTermClassifier::TTermClassifier(std::string_view text, const TNameLookup& names
         list.resize(levels);
     fCommas.resize(levels);
     fBadSign.resize(levels);
-    fStarSlash.resize(levels);
+    fMulMarks.resize(levels);
     fCaret.resize(levels);
     for (int i = 0; i < fN; ++i) {
         const auto level = static_cast<size_t>(fDepth[i] - fMinDepth);
@@ -107,9 +111,15 @@ TTermClassifier::TTermClassifier(std::string_view text, const TNameLookup& names
         if ((c == '+' || c == '-') && i > 0 &&
             std::string_view("*/^VDE+-").find(text[i - 1]) == std::string_view::npos)
             fBadSign[level].push_back(i);
-        // Atoms, bracketed terms, calls and powers hold no top-level "*" or "/" (DIV and
-        // MOD may hide in function names, so they are not used here).
-        if (c == '*' || c == '/') fStarSlash[level].push_back(i);
+        // Atoms, bracketed terms, calls and powers hold no top-level "*", "/", "DIV" or
+        // "MOD", except inside a function's name (variable names cannot hold them).
+        if (c == '*' || c == '/') fMulMarks[level].push_back(i);
+        if (text.compare(i, 3, "DIV") == 0 || text.compare(i, 3, "MOD") == 0) {
+            size_t j = static_cast<size_t>(i) + 3;
+            while (j < text.size() && isIdentChar(text[j]))
+                ++j;
+            if (j == text.size() || text[j] != '(') fMulMarks[level].push_back(i);
+        }
         if (c == '^') fCaret[level].push_back(i);
     }
 }
@@ -141,7 +151,7 @@ bool TTermClassifier::hasTop(const std::vector<std::vector<int>>& byDepth, int x
 bool TTermClassifier::inSet(int x, int y, uint32_t mask, unsigned prune) {
     if (x >= y) return false;
     if ((prune & kNoBadSign) && hasTop(fBadSign, x, y)) return false;
-    if ((prune & kNoStarSlash) && hasTop(fStarSlash, x, y)) return false;
+    if ((prune & kNoMulMark) && hasTop(fMulMarks, x, y)) return false;
     if ((prune & kNoCaret) && hasTop(fCaret, x, y)) return false;
     return (mask & bit(classify(x, y).kind)) != 0;
 }
@@ -164,6 +174,10 @@ void TTermClassifier::stripBrackets(int& a, int& b) {
 
 TTermClassifier::Split TTermClassifier::compute(int a, int b) {
     const std::string_view t = text(a, b);
+    // No rule makes a term that starts or ends with an operator character.
+    if (std::string_view(")*/^,").find(t.front()) != std::string_view::npos ||
+        std::string_view("+-*/^(,").find(t.back()) != std::string_view::npos)
+        return {};
     // 1: a variable
     if (isIdentStart(t[0]) && fNames.variableCell(t)) return {TermKind::Variable};
     // 2: a number
@@ -182,7 +196,7 @@ TTermClassifier::Split TTermClassifier::compute(int a, int b) {
         return {isValid(x, y) ? TermKind::Bracket : TermKind::Invalid};
     }
     // 3: unary minus
-    if (t[0] == '-' && inSet(a + 1, b, kUnary, kNoBadSign | kNoStarSlash))
+    if (t[0] == '-' && inSet(a + 1, b, kUnary, kNoBadSign | kNoMulMark))
         return {TermKind::Minus, a};
     // 4 to 10: splits at an operator. Only occurrences at the range's own depth can leave
     // balanced sides; a term starting with the operator is never split at it.

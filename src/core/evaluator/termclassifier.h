@@ -84,7 +84,7 @@ class TTermClassifier {
     // of the marks the prunes look for.
     std::vector<std::vector<int>> fOps[7];
     std::vector<std::vector<int>> fCommas;
-    std::vector<std::vector<int>> fBadSign, fStarSlash, fCaret;
+    std::vector<std::vector<int>> fBadSign, fMulMarks, fCaret;
     std::unordered_map<uint64_t, Split> fMemo;
 };
 

@@ -45,6 +45,7 @@ class TParser : public TCustomParser {
     };
     struct RuleEntry {
         bool substituteOnly = false;
+        size_t slots = 0; // number of "#"
         SlotProgram shapes[2];
     };
 

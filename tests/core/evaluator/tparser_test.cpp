@@ -95,6 +95,7 @@ TEST(TParser, PrecedenceGroupingAndTheSplitRules) {
         fails("1+-X", kSyntax, "Error parsing expression:\r1+\rX"),
         fails("2*-X", kSyntax, "Error parsing expression:\r2\r-X"),
         ok("1+-2", -1),
+        ok("-+2^2*3", -12), // a unary minus over a power of a signed number
         ok("7DIV2", 3),
         ok("-7MOD3", -1),
         ok("7.9DIV2", 3),

@@ -1,0 +1,102 @@
+// Long and deeply nested inputs must compile or fail, never hang or exhaust the stack.
+// The global ctest TIMEOUT (tests/CMakeLists.txt) is the bound; nothing here times itself.
+
+#include "core/evaluator/tparser.h"
+
+#include "outcome.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace tarnel;
+using tarnel::test::outcomeOf;
+
+namespace {
+
+std::string chain(const std::string& atom, const std::string& op, size_t length) {
+    std::string s = atom;
+    while (s.size() + op.size() + atom.size() <= length)
+        s += op + atom;
+    return s;
+}
+
+std::string nest(const std::string& open, const std::string& inner, const std::string& close,
+                 int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i)
+        s += open;
+    s += inner;
+    for (int i = 0; i < n; ++i)
+        s += close;
+    return s;
+}
+
+// A formula of `count` random pieces, each in `wrap` redundant bracket pairs, joined by a
+// balanced tree of sums so that it stays within the nesting limit.
+std::string mixedFormula(std::mt19937& rng, int count, int wrap) {
+    const char* pieces[] = {"(X-32)/1.8+273.15", "2^3*SIN(X)", "-7MOD3",      "MAX(A,B/2)-X^2",
+                            "LN(2)*EXP(1)",      "10-4-3",     "(A+B)*(A-B)", "7DIV2*X"};
+    std::vector<std::string> terms;
+    for (int i = 0; i < count; ++i)
+        terms.push_back(std::string(wrap, '(') + pieces[rng() % std::size(pieces)] +
+                        std::string(wrap, ')'));
+    while (terms.size() > 1) {
+        std::vector<std::string> next;
+        for (size_t i = 0; i + 1 < terms.size(); i += 2)
+            next.push_back("(" + terms[i] + ")+(" + terms[i + 1] + ")");
+        if (terms.size() % 2) next.push_back(terms.back());
+        terms = std::move(next);
+    }
+    return terms[0];
+}
+
+} // namespace
+
+TEST(EvaluatorLongInput, CompilesOrFails) {
+    std::mt19937 rng(5);
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += "()+-*/^,X1."[rng() % 11];
+    const std::string nestings = "ETooManyNestings";
+    struct Case {
+        std::string formula;
+        std::string error; // empty: compiles
+    } cases[] = {
+        {chain("1", "+", 4096), nestings},
+        {chain("1", "-", 4096), nestings},
+        {chain("X", "*", 4096), nestings},
+        {chain("1", "/", 4096), nestings},
+        {chain("7", "DIV", 4096), nestings},
+        {chain("2", "^", 4096), "ESyntaxError"},
+        {chain("1", "*-", 4096), nestings},
+        {chain("1", "-1*", 4096), nestings},
+        {nest("(", "1", ")", 2048), ""},
+        {nest("-(", "X", ")", 1365), nestings},
+        {nest("SIN(", "X", ")", 800), nestings},
+        {nest("(1+", "1", ")", 1000), nestings},
+        {nest("(", "1", ")+1", 1000), nestings},
+        {nest("MAX(1,", "1", ")", 800), nestings},
+        {mixedFormula(rng, 32, 56), ""},
+        {mixedFormula(rng, 250, 0), "EExpressionTooComplex"}, // 64 or more sums on a level
+        {std::string(4096, '1'), ""},
+        {std::string(4096, 'A'), "ESyntaxError"},
+        {garbage, ""},
+        {chain("1", "+", 8192), nestings},
+        {nest("(", "1", ")", 4000), ""},
+        {chain("1", "+", 8200), "EExpressionTooComplex"}, // past the length bound
+        {chain("1", "-1+X-", 4096), nestings},
+        {chain("1", "*1-", 4096), nestings},
+    };
+    TParser p;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formula.substr(0, 60) + "... (" + std::to_string(c.formula.size()) + ")");
+        const auto got = outcomeOf([&] {
+            p.setExpression(c.formula);
+            return 0.0;
+        });
+        if (c.formula == garbage)
+            EXPECT_NE(got.error, "") << "random characters should not compile";
+        else
+            EXPECT_EQ(got.error, c.error) << got.message.substr(0, 200);
+    }
+}
