@@ -1,5 +1,6 @@
 #include "core/platform/dirmap.h"
 #include "core/platform/messagelog.h"
+#include "core/platform/standalone.h"
 #include "core/text/em.h"
 #include "core/text/messages.h"
 #include "core/text/textfile.h"
@@ -98,4 +99,12 @@ TEST(MessageLog, KeepsTheLastHundredLinesAndSurvivesAMissingFolder) {
     SharedMessageLog none(bare.path());
     none.lines().push_back("x");
     EXPECT_FALSE(none.trimAndSave());
+}
+
+TEST(Standalone, DecidedByTheExecutableName) {
+    EXPECT_TRUE(IsStandalone("/opt/tarnel/bin/TarnelUC"));
+    EXPECT_TRUE(IsStandalone("TARNELUC.EXE"));
+    EXPECT_FALSE(IsStandalone("/opt/tarnel/bin/tarneluc-host"));
+    EXPECT_FALSE(IsStandalone("/TarnelUC/other"));
+    EXPECT_FALSE(IsStandalone("TarnelUC2"));
 }
