@@ -16,9 +16,10 @@ class TExpressionCompiler {
     static constexpr int kMaxLevel = 20;
     /// Operator terms allowed on one level.
     static constexpr int kMaxPerLevel = 50;
-    /// Longer texts are refused as too complex; no text this long can compile within the
-    /// limits above except through redundant brackets, and refusing it bounds the work.
-    static constexpr size_t kMaxLength = 8192;
+    /// Longer texts are refused as too complex. Rule formulas are a few dozen characters;
+    /// the bound keeps every text compiling or failing within milliseconds (classifying a
+    /// long operator chain costs time quadratic in its length).
+    static constexpr size_t kMaxLength = 1024;
 
     /// Compiles `text`; with `slotMode` every "#" stands for the value slot. Throws the
     /// EMathParserError family.
