@@ -83,7 +83,7 @@ class Builder {
                 if (right == TermKind::Number)
                     op.token = powerKindFor(numberValue(fCls.text(s.at + 1, b)));
                 else if (right == TermKind::Slot)
-                    op.proc = slotPowerOperation();
+                    op.proc = slotPowerOperation(); // the kind follows each value
             }
             op.arg1 = operand(a, s.at, level + 1);
             op.arg2 = operand(s.at + len, b, level + 1);

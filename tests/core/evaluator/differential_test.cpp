@@ -316,6 +316,60 @@ TEST(EvaluatorDifferential, CompilerAgreesWithTheRulesTranscribed) {
 
 namespace {
 
+// Formulas near the nesting limit (the complexity limit needs trees too large for the
+// transcription; the table tests it): a spine of `spine` operators, calls and
+// unary minus, ending in a full tree of two-argument calls `full` levels deep (2^k calls on
+// its level k). Calls rather than bracketed operators keep the transcription fast: it
+// tries every split whose sides merely count as many "(" as ")".
+std::string fullTree(std::mt19937& rng, int full) {
+    if (full == 0) return rng() % 2 ? "X" : "2";
+    return std::string(rng() % 2 ? "MAX(" : "MIN(") + fullTree(rng, full - 1) + "," +
+           fullTree(rng, full - 1) + ")";
+}
+
+std::string nearLimits(std::mt19937& rng, int spine, int full) {
+    if (spine == 0) return "(" + fullTree(rng, full) + ")";
+    switch (rng() % 4) {
+    case 0:
+        return "SIN(" + nearLimits(rng, spine - 1, full) + ")";
+    case 1:
+        return "-(" + nearLimits(rng, spine - 1, full) + ")";
+    default: {
+        // a unary minus is no right operand of "+" or "*": bracket it there
+        const std::string rest = nearLimits(rng, spine - 1, full);
+        return std::string("1") + (rng() % 2 ? "+" : "*") +
+               (rest[0] == '-' ? "(" + rest + ")" : rest);
+    }
+    }
+}
+
+} // namespace
+
+TEST(EvaluatorDifferential, LimitsAgreeWithTheRulesTranscribed) {
+    TParser p;
+    Reference ref;
+    ref.vars = {"X"};
+    ref.one = {"SIN"};
+    ref.two = {"MAX", "MIN"};
+    std::mt19937 rng(11);
+    std::set<std::string> seen;
+    for (int i = 0; i < 30; ++i) {
+        // trees of calls up to 64 wide at the bottom; the deepest operand lies at level
+        // 19 to 22, around the limit
+        const int full = static_cast<int>(rng() % 7);
+        const std::string f = nearLimits(rng, 19 + static_cast<int>(rng() % 4) - full, full);
+        SCOPED_TRACE(f);
+        std::string rendered;
+        const Outcome want = ref.compile(f, rendered);
+        seen.insert(want.error);
+        ASSERT_EQ(realOutcome(p, f), want.error.empty() ? realOutcome(p, rendered) : want);
+    }
+    for (const char* expected : {"", "ETooManyNestings"})
+        EXPECT_EQ(seen.count(expected), 1u) << expected;
+}
+
+namespace {
+
 // Value texts as the engine writes them: fixed ("293.15", "-40", "0.00001234") or with an
 // exponent ("1.234568E08", "-1.5E-07"), now and then extreme, and a few it never writes.
 std::string valueText(std::mt19937& rng) {
