@@ -58,3 +58,12 @@ static void BM_Batch10000(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 10000);
 }
 BENCHMARK(BM_Batch10000)->Unit(benchmark::kMillisecond);
+
+static void BM_LoadDefaultIntoTConvert(benchmark::State& state) {
+    TParser parser;
+    for (auto _ : state) {
+        TConvert engine(parser, TARNEL_DATA "/default.unt");
+        benchmark::DoNotOptimize(engine.AllUnits.Count());
+    }
+}
+BENCHMARK(BM_LoadDefaultIntoTConvert)->Unit(benchmark::kMillisecond);
