@@ -84,15 +84,7 @@ void opFourth(const TOperation& o) {
 void opIntegerPower(const TOperation& o) {
     const double a = *o.Arg1;
     const int32_t e = toInt32(*o.Arg2);
-    uint32_t n = e < 0 ? 0u - static_cast<uint32_t>(e) : static_cast<uint32_t>(e);
-    LD base = a, r = 1;
-    while (n) {
-        if (n & 1u) r *= base;
-        n >>= 1;
-        if (n) base *= base;
-    }
-    if (e < 0) r = 1 / r;
-    *o.Dest = finish(r, a, *o.Arg2, a == 0 && e < 0);
+    *o.Dest = finish(wholePower(a, e), a, *o.Arg2, a == 0 && e < 0);
 }
 void opRealPower(const TOperation& o) {
     const double a = *o.Arg1, b = *o.Arg2;
@@ -124,6 +116,17 @@ void opFuncTwo(const TOperation& o) {
 }
 
 } // namespace
+
+long double wholePower(long double a, int32_t e) {
+    uint32_t n = e < 0 ? 0u - static_cast<uint32_t>(e) : static_cast<uint32_t>(e);
+    long double base = a, r = 1;
+    while (n) {
+        if (n & 1u) r *= base;
+        n >>= 1;
+        if (n) base *= base;
+    }
+    return e < 0 ? 1 / r : r;
+}
 
 TToken powerKindFor(double c) {
     if (std::trunc(c) != c) return TToken::realpower; // NaN included

@@ -50,6 +50,8 @@ TOperationProc operationFor(TToken token);
 /// A power whose exponent is the value slot: the kind is chosen from the exponent when it
 /// runs, exactly as the compiler chooses it for a number written in the text.
 TOperationProc slotPowerOperation();
+/// a raised to the whole power e by square-and-multiply, negative powers as the reciprocal.
+long double wholePower(long double a, int32_t e);
 /// The power kind for a number exponent c: fraction -> realpower, 2/3/4 -> square/third/
 /// fourth, any other whole number -> integerpower.
 TToken powerKindFor(double c);

@@ -26,14 +26,7 @@ double integerPower(double a, double b) {
     if (!(t >= -2147483648.0 && t <= 2147483647.0)) throw EInvalidOp();
     const auto e = static_cast<int32_t>(t);
     if (a == 0 && e < 0) throw EZeroDivide();
-    uint32_t n = e < 0 ? 0u - static_cast<uint32_t>(e) : static_cast<uint32_t>(e);
-    LD base = a, r = 1;
-    while (n) {
-        if (n & 1u) r *= base;
-        n >>= 1;
-        if (n) base *= base;
-    }
-    return static_cast<double>(e < 0 ? 1 / r : r);
+    return static_cast<double>(wholePower(a, e));
 }
 
 double logarithm(double x, LD (*f)(LD)) {
