@@ -54,10 +54,15 @@ void TConvert::setField(const std::string& v) {
 }
 
 std::string TConvert::Field() const {
-    const std::string u = unitPart();
-    if (!ValStr.empty()) return ValStr + " [" + u + "]";
-    if (std::isnan(fValue) && ValFix) return " [" + u + "]";
-    return FormatNum(fValue, fPrec) + " [" + u + "]";
+    std::string out;
+    if (!ValStr.empty())
+        out = ValStr;
+    else if (!(std::isnan(fValue) && ValFix))
+        out = FormatNum(fValue, fPrec);
+    out += " [";
+    out += unitPart();
+    out += ']';
+    return out;
 }
 
 std::string TConvert::unitPart() const {

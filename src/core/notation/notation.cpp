@@ -24,7 +24,63 @@ bool fail(const std::string& msg) {
 }
 } // namespace
 
+namespace {
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool isDigitChar(char c) {
+    return c >= '0' && c <= '9';
+}
+} // namespace
+
+bool ParseUnitsSimple(std::string_view s, UnitEntries& list) {
+    // Only texts made of names, ".", "/" and whole degrees after "^", where every token is
+    // plainly what it looks like; anything else (blanks, numbers, a second "/", ".5",
+    // "2.5", "2e1", "^" out of place) is left to the full reading.
+    if (s.empty() || s.size() > 64) return false;
+    list.clear();
+    bool slash = false;
+    size_t i = 0;
+    const size_t n = s.size();
+    while (i < n) {
+        const char c = s[i];
+        if (c == '.') {
+            if (i + 1 < n && isDigitChar(s[i + 1])) return false;
+            ++i;
+        } else if (c == '/') {
+            if (slash) return false;
+            slash = true;
+            ++i;
+        } else if (isLetter(c)) {
+            const size_t start = i;
+            while (i < n && (isLetter(s[i]) || isDigitChar(s[i])))
+                ++i;
+            const size_t end = i;
+            int32_t degree = 1;
+            if (i < n && s[i] == '^') {
+                ++i;
+                const size_t d0 = i;
+                int32_t d = 0;
+                while (i < n && isDigitChar(s[i]) && i - d0 < 6)
+                    d = d * 10 + (s[i++] - '0');
+                if (i == d0 || d == 0 || (i < n && isDigitChar(s[i]))) return false;
+                // The number scanner looks up to three characters past the digits (a
+                // fraction, an exponent jump): near an "e" or a fraction, read fully.
+                for (size_t k = i; k < n && k < i + 3; ++k)
+                    if (s[k] == 'e' || s[k] == 'E' || s[k] == '^') return false;
+                if (i + 1 < n && s[i] == '.' && isDigitChar(s[i + 1])) return false;
+                degree = d;
+            }
+            list.push_back({std::string(s.substr(start, end - start)), slash ? -degree : degree});
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool ParseUnits(std::string_view s, UnitEntries& list) {
+    if (ParseUnitsSimple(s, list)) return true;
     list.clear();
     std::string w;
     w.reserve(s.size() + 4);

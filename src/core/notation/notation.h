@@ -36,6 +36,9 @@ extern const std::array<const char*, 7> SIBaseSymbols;
 
 /// Parses a unit part; false after a message (the list then holds what was read).
 bool ParseUnits(std::string_view s, UnitEntries& list);
+/// The common case of ParseUnits without the tokenizer: true with the same list when the
+/// text holds only names, ".", "/" and whole degrees; false (list unspecified) otherwise.
+bool ParseUnitsSimple(std::string_view s, UnitEntries& list);
 /// One "symbol=degree" (or "symbol^degree") entry; the degree defaults to 1.
 TUnitRec SplitUnitDeg(std::string_view entry);
 /// The value part (before the first "[") read as a decimal literal; NaN otherwise.

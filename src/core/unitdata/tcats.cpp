@@ -100,7 +100,10 @@ int TCats::IndexOfName(const std::string& catName) const {
 
 bool TCats::WhereIsUnit(const std::string& unitAbrv, int& catIdx, int& unitIdx) const {
     catIdx = unitIdx = -1;
-    auto it = fBySymbol.find(trim(unitAbrv));
+    const std::string_view t = trimView(unitAbrv);
+    // Symbols rarely carry blanks: look the argument up as it is when trimming changes nothing.
+    auto it =
+        t.size() == unitAbrv.size() ? fBySymbol.find(unitAbrv) : fBySymbol.find(std::string(t));
     if (it == fBySymbol.end()) return false;
     catIdx = it->second.first;
     unitIdx = it->second.second;

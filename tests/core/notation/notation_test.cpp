@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace tarnel;
 
@@ -158,4 +159,29 @@ TEST(Abbreviations, OnlySingleNameTokensAreKeptAndTheWayBackHolds) {
     EXPECT_EQ(DisplayField("1 [kg m*s]", AbbrevList(), 7), "1 [kg.m.s]");
     EXPECT_EQ(DisplayField("1 [m+]", AbbrevList(), 7), "1 []");
     EXPECT_TRUE(rec.texts.size() == 1u);
+}
+
+// The shortcut for plain unit parts must read exactly what the full reading reads.
+TEST(ParseUnits, ShortcutAgreesWithTheFullReading) {
+    std::mt19937 rng(11);
+    const char alphabet[] = "mkgsEe_A12009./^^/..";
+    int handled = 0;
+    for (int i = 0; i < 200000; ++i) {
+        std::string t;
+        const int len = static_cast<int>(rng() % 14);
+        for (int k = 0; k < len; ++k)
+            t += alphabet[rng() % (sizeof alphabet - 1)];
+        UnitEntries fast;
+        if (!ParseUnitsSimple(t, fast)) continue;
+        ++handled;
+        RecordingMessages rec;
+        ScopedMessages scope(rec);
+        // The full reading: a leading "*" reads as a "." that is skipped, and keeps the
+        // shortcut out.
+        UnitEntries full;
+        const bool ok = ParseUnits("*" + t, full);
+        ASSERT_TRUE(ok && rec.texts.empty()) << t;
+        ASSERT_EQ(fast, full) << t;
+    }
+    EXPECT_GT(handled, 10000);
 }
