@@ -185,7 +185,12 @@ int cmdBatch(const Args& a) {
         start = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const ConvertResult r = e->qc.batchLine(line);
-        out += r.ok ? r.text : "error: " + r.error;
+        if (r.ok) {
+            out += r.text;
+        } else {
+            out += "error: ";
+            out += r.error;
+        }
         out += '\n';
         if (!r.ok) status = 1;
         if (out.size() > 60000) {

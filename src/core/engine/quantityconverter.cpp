@@ -149,7 +149,8 @@ ConvertResult QuantityConverter::convert(const std::string& quantity, const std:
                 if (!cap.any()) return success(fEng.Field());
             } else {
                 fEng.fValue = value;
-                if (fEng.Convert2AnyUnit(src, trg) && !cap.any()) return success(fEng.Field());
+                if (fEng.Convert2AnyUnit(cs, us, ct, ut, trg) && !cap.any())
+                    return success(fEng.Field());
             }
             if (cap.any()) return failure(cap.first());
             return failure("Cannot convert unit - " + trim(src));

@@ -39,6 +39,23 @@ void TConvert::setField(const std::string& v) {
     fValue = ValueOfField(v);
     std::string units = v;
     if (!UnitsOfField(units)) return;
+    insertUnits(units);
+}
+
+void TConvert::setFieldParts(std::string valueText, const std::string& units) {
+    // The same as writing valueText + " [" + units + "]" for a units text without brackets;
+    // the caller sets the value.
+    if (units.find_first_of("[]") != std::string::npos) {
+        setField(valueText + " [" + units + "]");
+        return;
+    }
+    fEnabled = false;
+    fDims.clear();
+    ValStr = std::move(valueText);
+    insertUnits(units);
+}
+
+void TConvert::insertUnits(const std::string& units) {
     UnitEntries list;
     if (!ParseUnits(units, list)) return;
     fEnabled = true;
@@ -176,6 +193,10 @@ bool TConvert::Convert2AnyUnit(const std::string& target) {
 bool TConvert::Convert2AnyUnit(const std::string& source, const std::string& target) {
     int cs, us, ct, ut;
     if (!WhereIsUnit(source, cs, us) || !WhereIsUnit(target, ct, ut)) return false;
+    return Convert2AnyUnit(cs, us, ct, ut, target);
+}
+
+bool TConvert::Convert2AnyUnit(int cs, int us, int ct, int ut, const std::string& target) {
     if (cs != ct) throw EM("Categories don't match.");
     if (us == ut) return true;
     TUnit* src = Items(cs)->Units.Items(us);
@@ -205,7 +226,8 @@ bool TConvert::Convert2AnyUnit(const std::string& source, const std::string& tar
     case TUnitKind::ukCore:
         break;
     }
-    setField(FormatNum(v, fPrec) + " [" + target + "]");
+    // Field := the formatted value and the target, then the full value (not the text's).
+    setFieldParts(FormatNum(v, fPrec), target);
     fValue = v;
     return true;
 }

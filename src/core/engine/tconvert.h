@@ -45,6 +45,8 @@ class TConvert : public TCats {
     bool Convert2AnyUnit(const std::string& target);
     /// The same from the unit `source` with the current value, whatever Field holds.
     bool Convert2AnyUnit(const std::string& source, const std::string& target);
+    /// The same for units already looked up (category and unit indexes).
+    bool Convert2AnyUnit(int cs, int us, int ct, int ut, const std::string& target);
     /// Every dimension to the unit at the same position of the target unit part.
     bool Convert2Dim(const std::string& target, bool errMsg);
 
@@ -63,6 +65,8 @@ class TConvert : public TCats {
   private:
     friend class TDim;
     void message(const std::string& text) const;
+    void setFieldParts(std::string valueText, const std::string& units);
+    void insertUnits(const std::string& units);
 
     TParser* fParser;
     std::vector<std::unique_ptr<TDim>> fDims;
