@@ -125,6 +125,20 @@ void writeTextLines(const std::string& path, const std::vector<std::string>& lin
     writeFileAtomic(path, encodeCp1252(text));
 }
 
+namespace {
+// Bytes that end a plain run when decoding Windows-1252 text: CR, LF and the upper half.
+struct SpecialBytes {
+    bool is[256] = {};
+    SpecialBytes() {
+        is['\r'] = is['\n'] = true;
+        for (int b = 0x80; b < 256; ++b)
+            is[b] = true;
+    }
+    bool operator[](unsigned char b) const { return is[b]; }
+};
+const SpecialBytes kSpecial;
+} // namespace
+
 std::string LoadTextFile(const std::string& fileName, size_t cap) {
     if (!fileExists(fileName)) return "";
     const std::string bytes = readFileBytes(fileName, cap);
@@ -146,11 +160,8 @@ std::string LoadTextFile(const std::string& fileName, size_t cap) {
     size_t i = 0;
     while (i < n) {
         size_t j = i;
-        while (j < n) {
-            const auto c = static_cast<unsigned char>(bytes[j]);
-            if (c >= 0x80 || c == '\r' || c == '\n') break;
+        while (j < n && !kSpecial[static_cast<unsigned char>(bytes[j])])
             ++j;
-        }
         out.append(bytes, i, j - i);
         if (j == n) break;
         const auto c = static_cast<unsigned char>(bytes[j]);
