@@ -25,11 +25,16 @@ const char* kUsage =
     "usage: tarneluc-cli [--data FILE] [--prec N] convert QUANTITY TARGET\n"
     "       tarneluc-cli [--data FILE] [--prec N] base QUANTITY\n"
     "       tarneluc-cli [--data FILE] [--prec N] all QUANTITY\n"
-    "       tarneluc-cli [--data FILE] [--prec N] batch   (stdin: QUANTITY<TAB>TARGET)\n"
+    "       tarneluc-cli [--data FILE] [--prec N] batch   (stdin: QUANTITY<TAB>TARGET per line)\n"
     "       tarneluc-cli [--data FILE] list [CATEGORY]\n"
     "       tarneluc-cli [--data FILE] validate [--all]\n"
-    "       tarneluc-cli version [FILE]\n"
-    "       tarneluc-cli setup-user\n";
+    "       tarneluc-cli version\n"
+    "       tarneluc-cli --help\n"
+    "\n"
+    "A QUANTITY is a value with its unit part in brackets: \"5 [km/h]\", \"3 [kg.m^2/s^3]\".\n"
+    "A TARGET is a unit part, with or without brackets: m/s or \"[m/s]\".\n"
+    "Options come before the command. --data FILE: the unit data file (default: the\n"
+    "shipped one). --prec N: significant digits of the results, 3 to 10 (default 10).\n";
 
 // Plain stdio: the program starts faster and smaller without the stream library.
 void out(const std::string& text) {
@@ -48,6 +53,11 @@ struct Args {
 int usage() {
     std::fputs(kUsage, stderr);
     return 2;
+}
+
+int help() {
+    std::fputs(kUsage, stdout);
+    return 0;
 }
 
 // The shipped data file: through location.dir / the user's root, else the install tree.
@@ -232,7 +242,7 @@ int dispatch(const Args& a) {
     if (cmd == "all") return cmdAll(a);
     if (cmd == "batch") return cmdBatch(a);
     if (cmd == "validate") return cmdValidate(a);
-    if (cmd == "version") {
+    if (cmd == "version" && a.rest.size() == 1) {
         out(std::string(kProgramVersion) + '\n');
         return 0;
     }
@@ -245,6 +255,7 @@ int run(int argc, char** argv) {
     Args a;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if ((arg == "--help" || arg == "-h") && a.rest.empty()) return help();
         if (arg == "--data" && a.rest.empty()) {
             if (++i >= argc) return usage();
             a.data = argv[i];

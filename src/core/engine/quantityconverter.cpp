@@ -5,6 +5,7 @@
 #include "core/text/strutil.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace tarnel {
@@ -41,6 +42,12 @@ ConvertResult success(std::string text) {
     return {true, std::move(text), {}};
 }
 
+int32_t saturate(int64_t v) {
+    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(v);
+}
+
 // Symbol of a dimension's current unit as the engine prints it.
 std::string dimSymbol(const TDim& d) {
     if (d.Kind() == TCatKind::ckUnknown) return d.UnknownUnit;
@@ -50,7 +57,19 @@ std::string dimSymbol(const TDim& d) {
 
 std::string notANumber(const std::string& quantity) {
     const size_t k = quantity.find('[');
-    return "Not a number - " + trim(k == std::string::npos ? quantity : quantity.substr(0, k));
+    if (trimView(std::string_view(quantity).substr(0, k)).empty())
+        return "No value - " + trim(quantity);
+    std::string msg =
+        "Not a number - " + trim(k == std::string::npos ? quantity : quantity.substr(0, k));
+    // "5 m": the unit was meant, but a unit part stands in brackets.
+    if (k == std::string::npos) {
+        const std::string t = trim(quantity);
+        const size_t blank = t.find(' ');
+        if (blank != std::string::npos && !std::isnan(realOrNaN(t.substr(0, blank))))
+            msg += " (write the unit in brackets: " + t.substr(0, blank) + " [" +
+                   trim(t.substr(blank)) + "])";
+    }
+    return msg;
 }
 
 // Loads the quantity and checks that every dimension can convert; "" when all can.
@@ -66,7 +85,13 @@ std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture
         if (!d->UnknownUnit.empty()) return "Unknown unit - " + d->UnknownUnit;
         if (d->Kind() == TCatKind::ckUnknown)
             return "A compound unit cannot stand inside a unit part - " + u;
-        if (d->Cat()->IsRule()) return "A rule unit converts only alone - " + dimSymbol(*d);
+        if (d->Cat()->IsRule()) {
+            const TUnit* unit = d->UnitAt(d->fUnitIdx);
+            if (unit && unit->Kind() == TUnitKind::ukRule)
+                return "A rule unit converts only alone - " + dimSymbol(*d);
+            return d->Cat()->Name() + " has rule-based units and converts only alone - " +
+                   dimSymbol(*d);
+        }
         return "Cannot convert unit - " + dimSymbol(*d);
     }
     return "";
@@ -82,6 +107,18 @@ std::string ruleUnitIn(const TConvert& e) {
     return "";
 }
 
+// The radian and the steradian are 1 in SI, yet an angle is not a ratio and a turn is
+// not a cycle: through SI they count as symbols of their own, read from the core unit's
+// symbol (rad, rad/s, sr).
+void addAngleDegrees(const TUnit& core, int64_t degree, std::map<std::string, int64_t>& out) {
+    RecordingMessages quiet;
+    ScopedMessages scope(quiet);
+    UnitEntries entries;
+    if (!ParseUnits(core.Symbol(), entries)) return;
+    for (const TUnitRec& e : entries)
+        if (e.UnitStr == "rad" || e.UnitStr == "sr") out[e.UnitStr] += int64_t(e.UnitDeg) * degree;
+}
+
 // Degrees over base symbols (and over core units without a base definition) of the
 // engine's dimensions, which must all stand in their core units.
 std::map<std::string, int64_t> baseDegrees(TConvert& e) {
@@ -94,6 +131,7 @@ std::map<std::string, int64_t> baseDegrees(TConvert& e) {
         if (u->fIsBaseUnits) {
             for (size_t i = 0; i < 7; ++i)
                 if (b[i]) out[SIBaseSymbols[i]] += int64_t(b[i]) * d->fDegree;
+            addAngleDegrees(*u, d->fDegree, out);
         } else {
             out[u->Symbol()] += d->fDegree;
         }
@@ -110,10 +148,10 @@ std::string degreesText(const std::map<std::string, int64_t>& m) {
         bool base = false;
         for (size_t i = 0; i < 7; ++i)
             if (sym == SIBaseSymbols[i]) {
-                v[i] = static_cast<int32_t>(deg);
+                v[i] = saturate(deg);
                 base = true;
             }
-        if (!base) extra.push_back({sym, static_cast<int32_t>(deg)});
+        if (!base) extra.push_back({sym, saturate(deg)});
     }
     std::vector<TUnitRec> all;
     for (size_t i = 0; i < 7; ++i)
@@ -121,6 +159,22 @@ std::string degreesText(const std::map<std::string, int64_t>& m) {
     all.insert(all.end(), extra.begin(), extra.end());
     const std::string t = UnitListText(all);
     return t.empty() ? "1" : t;
+}
+
+// A result counts only when it names exactly the target's units with their degrees.
+bool hasUnitsOf(const TConvert& e, const std::string& target) {
+    RecordingMessages quiet;
+    ScopedMessages scope(quiet);
+    UnitEntries got, want;
+    return ParseUnits(e.unitPart(), got) && ParseUnits(target, want) && got == want;
+}
+
+// Which of two units of one category the engine could not convert.
+std::string unconvertible(TConvert& e, int cs, int us, int ct, int ut) {
+    TUnit* src = e.Items(cs)->Units.Items(us);
+    TUnit* trg = e.Items(ct)->Units.Items(ut);
+    return "Cannot convert unit - " +
+           (src->Kind() == TUnitKind::ukUnknown ? src->Symbol() : trg->Symbol());
 }
 
 } // namespace
@@ -131,10 +185,28 @@ std::string targetUnitPart(const std::string& target) {
     return trim(target);
 }
 
+TypedText QuantityConverter::typed() const {
+    return TypedText(
+        [this](const std::string& s) {
+            int c, u;
+            return fEng.WhereIsUnit(s, c, u);
+        },
+        fSpellings);
+}
+
 ConvertResult QuantityConverter::convert(const std::string& quantity, const std::string& target) {
+    const TypedText reader = typed();
+    const TypedReading q = reader.quantity(quantity);
+    if (!q.ok) return failure(q.error);
+    const TypedReading t = reader.target(target);
+    if (!t.ok) return failure(t.error);
+    return convertStored(q.text, t.text);
+}
+
+ConvertResult QuantityConverter::convertStored(const std::string& quantity,
+                                               const std::string& trg) {
     Capture cap;
     ValFixCleared fix(fEng);
-    const std::string trg = targetUnitPart(target);
     const double value = ValueOfField(quantity);
     if (std::isnan(value)) return failure(notANumber(quantity));
     try {
@@ -146,17 +218,17 @@ ConvertResult QuantityConverter::convert(const std::string& quantity, const std:
             cs == ct) {
             if (us == ut) { // nothing to convert: the quantity as the engine prints it
                 fEng.setField(quantity);
-                if (!cap.any()) return success(fEng.Field());
             } else {
                 fEng.fValue = value;
-                if (fEng.Convert2AnyUnit(cs, us, ct, ut, trg) && !cap.any())
-                    return success(fEng.Field());
+                if (!fEng.Convert2AnyUnit(cs, us, ct, ut, trg) && !cap.any())
+                    return failure(unconvertible(fEng, cs, us, ct, ut));
             }
             if (cap.any()) return failure(cap.first());
-            return failure("Cannot convert unit - " + trim(src));
+            if (!hasUnitsOf(fEng, trg)) return failure("Cannot convert unit - " + trg);
+            return success(fEng.Field());
         }
         if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
-        if (fEng.Convert2Dim(trg, false)) return success(fEng.Field());
+        if (fEng.Convert2Dim(trg, false) && hasUnitsOf(fEng, trg)) return success(fEng.Field());
         if (cap.any()) return failure(cap.first()); // the target did not parse
         return throughSI(quantity, trg);
     } catch (const std::exception& e) {
@@ -197,7 +269,10 @@ ConvertResult QuantityConverter::throughSI(const std::string& quantity, const st
     return success(FormatNum(v / aux.Value(), fEng.Prec()) + " [" + UnitListText(entries) + "]");
 }
 
-ConvertResult QuantityConverter::base(const std::string& quantity) {
+ConvertResult QuantityConverter::base(const std::string& typedQuantity) {
+    const TypedReading q = typed().quantity(typedQuantity);
+    if (!q.ok) return failure(q.error);
+    const std::string& quantity = q.text;
     Capture cap;
     ValFixCleared fix(fEng);
     try {
@@ -221,9 +296,10 @@ ConvertResult QuantityConverter::base(const std::string& quantity) {
         }
         TDimRec r = PowerDim(s, 0);
         for (const TUnitRec& u : s.units) {
+            // Symbols compare exactly: s (second) and S (siemens) are different rows.
             const Replaced* row = nullptr;
             for (const auto& x : rows)
-                if (!row && sameText(x.sym, u.UnitStr)) row = &x;
+                if (!row && x.sym == u.UnitStr) row = &x;
             if (!row) {
                 r = AddUnitToDim(r, u);
             } else if (trim(row->def) != "1") {
@@ -236,7 +312,10 @@ ConvertResult QuantityConverter::base(const std::string& quantity) {
     }
 }
 
-std::vector<ConvertResult> QuantityConverter::all(const std::string& quantity) {
+std::vector<ConvertResult> QuantityConverter::all(const std::string& typedQuantity) {
+    const TypedReading q = typed().quantity(typedQuantity);
+    if (!q.ok) return {failure(q.error)};
+    const std::string& quantity = q.text;
     Capture cap;
     ValFixCleared fix(fEng);
     std::string src = quantity;
@@ -244,13 +323,22 @@ std::vector<ConvertResult> QuantityConverter::all(const std::string& quantity) {
     if (!UnitsOfField(src) || !fEng.WhereIsUnit(src, ci, ui))
         return {failure("Not a single unit of the unit data: " + trim(quantity))};
     const double x = ValueOfField(quantity);
+    if (std::isnan(x)) return {failure(notANumber(quantity))};
     std::vector<ConvertResult> out;
-    for (TUnit* u : fEng.Items(ci)->Units.items()) {
+    for (int k = 0; k < fEng.Items(ci)->Units.Count(); ++k) {
+        const std::string sym = fEng.Items(ci)->Units.Items(k)->Symbol();
         try {
-            fEng.setField(FormatNum(x, 15) + " [" + trim(src) + "]");
-            fEng.Convert2AnyUnit(u->Symbol());
+            fEng.fValue = x;
+            const bool made = fEng.Convert2AnyUnit(ci, ui, ci, k, sym);
             if (cap.any()) return {failure(cap.first())};
-            out.push_back(success(fEng.Field()));
+            if (!made) {
+                out.push_back(failure(unconvertible(fEng, ci, ui, ci, k)));
+            } else {
+                if (k == ui) fEng.setField(FormatNum(x, 15) + " [" + sym + "]");
+                if (cap.any()) return {failure(cap.first())};
+                out.push_back(hasUnitsOf(fEng, sym) ? success(fEng.Field())
+                                                    : failure("Cannot convert unit - " + sym));
+            }
         } catch (const std::exception& e) {
             out.push_back(failure(e.what()));
         }

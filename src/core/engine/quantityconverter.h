@@ -5,6 +5,7 @@
 // unit of its category. Every failure is reported, never a partial conversion.
 
 #include "core/engine/tconvert.h"
+#include "core/notation/typedtext.h"
 
 #include <memory>
 #include <string>
@@ -25,7 +26,10 @@ class QuantityConverter {
     /// in SI.
     explicit QuantityConverter(TConvert& engine) : fEng(engine) {}
 
-    /// QUANTITY to TARGET (a unit part, with or without brackets).
+    /// Typed spellings (degC, Nm) the typed texts may use; the map must outlive this.
+    void setSpellings(const SpellingMap* spellings) { fSpellings = spellings; }
+
+    /// QUANTITY to TARGET (a unit part, with or without brackets), both as typed.
     ConvertResult convert(const std::string& quantity, const std::string& target);
     /// The quantity in SI base units.
     ConvertResult base(const std::string& quantity);
@@ -35,11 +39,14 @@ class QuantityConverter {
     ConvertResult batchLine(const std::string& line);
 
   private:
+    TypedText typed() const;
+    ConvertResult convertStored(const std::string& quantity, const std::string& trg);
     ConvertResult throughSI(const std::string& quantity, const std::string& target);
     TConvert& scratch();
 
     TConvert& fEng;
     std::unique_ptr<TConvert> fAux;
+    const SpellingMap* fSpellings = nullptr;
 };
 
 /// The unit part of a target written with or without brackets.

@@ -89,7 +89,9 @@ std::string TConvert::unitPart() const {
         if (d->Kind() == TCatKind::ckUnknown) {
             list.push_back({d->UnknownUnit, d->fDegree});
         } else if (d->IsInSupCat()) {
-            list.push_back({d->UnitAt(d->fUnitIdx)->Symbol(), sign(d->fDegree)});
+            TUnit* u = d->UnitAt(d->fUnitIdx);
+            if (!u) throw EM("56");
+            list.push_back({u->Symbol(), sign(d->fDegree)});
         } else {
             TUnit* u = d->UnitAt(d->fUnitIdx);
             list.push_back({u ? u->Symbol() : std::string(), d->fDegree});
@@ -160,10 +162,10 @@ bool TConvert::InsertUnit(int idx, const TUnitRec& ur) {
         if (r->Kind() != TCatKind::ckRoot) throw EM("358");
         auto d = std::make_unique<TDim>(r);
         d->ParentCnv = this;
-        d->fUnitIdx = r->Units.Count() + ui;
         d->fCatIdx = IndexOf(r);
         d->setDegree(std::abs(c->SupDegree) * sign(ur.UnitDeg));
         d->SupCat = c; // the unit came from this category, whichever else has that degree
+        d->fUnitIdx = r->Units.Count() + ui;
         at(pos, std::move(d));
         return true;
     }

@@ -27,10 +27,15 @@ void TDim::setDegree(int v) {
     }
     fDegree = v;
     if (Kind() != TCatKind::ckRoot) throw EM("554");
+    TCat* const old = SupCat;
     SupCat = nullptr;
     const int64_t a = std::llabs(static_cast<int64_t>(v));
     for (TCat* s : fCat->SupCats)
         if (s->SupDegree == a) SupCat = s;
+    // A unit of the old supplementary category (a litre) means nothing at another degree:
+    // its index would name some other unit (a hectare) or none at all. The dimension
+    // falls back to the core unit, which every degree has.
+    if (fUnitIdx >= OwnCount() && SupCat != old) fUnitIdx = fCat->Units.IndexOfSI();
 }
 
 bool TDim::Ready() const {

@@ -88,6 +88,24 @@ TEST_F(Engine, SupplementaryUnits) {
     trg.setField("1 [ha]");
     EXPECT_TRUE(trg.Convert2Dim("cm^2", true));
     EXPECT_EQ(trg.Field(), "1E08 [cm^2]");
+
+    // A degree change leaves the supplementary category the unit came from: the unit
+    // index must not name another category's unit (1 L read as 1 ha) or none at all.
+    struct DegreeCase {
+        const char* field;
+        int degree;
+        const char* shown;
+    } cases[] = {{"1 [mL]", 2, "1 [m^2]"},
+                 {"1 [L]", 2, "1 [m^2]"},
+                 {"1 [L]", 1, "1 [m]"},
+                 {"1 [L]", 3, "1 [L]"},
+                 {"1 [ha]", 3, "1 [m^3]"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " at degree " + std::to_string(c.degree));
+        trg.setField(c.field);
+        trg.Dims(0)->setDegree(c.degree);
+        EXPECT_EQ(trg.Field(), c.shown);
+    }
 }
 
 TEST_F(Engine, RuleUnits) {
