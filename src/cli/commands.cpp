@@ -147,8 +147,10 @@ bool loadEngines(const Args& a, Engines& e) {
 int printResult(const ConvertResult& r) {
     if (!r.ok) {
         err(std::string("error: ") + r.error + "\n");
+        if (!r.hint.empty()) err("hint: " + r.hint + "\n");
         return 1;
     }
+    if (!r.note.empty()) err("note: " + r.note + "\n");
     out(r.text + '\n');
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "core/engine/quantityconverter.h"
 
+#include "core/engine/sireduction.h"
+
 #include "core/text/em.h"
 #include "core/text/messages.h"
 #include "core/text/strutil.h"
@@ -35,17 +37,13 @@ class ValFixCleared {
     bool fOld;
 };
 
+const char* const kDuplicated = "Duplicated units categories";
+
 ConvertResult failure(std::string msg) {
     return {false, {}, std::move(msg)};
 }
 ConvertResult success(std::string text) {
     return {true, std::move(text), {}};
-}
-
-int32_t saturate(int64_t v) {
-    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(v);
 }
 
 // Symbol of a dimension's current unit as the engine prints it.
@@ -97,70 +95,6 @@ std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture
     return "";
 }
 
-// A scale with an offset has no factor to SI: it converts only within its category.
-std::string ruleUnitIn(const TConvert& e) {
-    for (int k = 0; k < e.DimCount(); ++k) {
-        const TDim* d = e.Dims(k);
-        const TUnit* u = d->UnitAt(d->fUnitIdx);
-        if (u && u->Kind() == TUnitKind::ukRule) return u->Symbol();
-    }
-    return "";
-}
-
-// The radian and the steradian are 1 in SI, yet an angle is not a ratio and a turn is
-// not a cycle: through SI they count as symbols of their own, read from the core unit's
-// symbol (rad, rad/s, sr).
-void addAngleDegrees(const TUnit& core, int64_t degree, std::map<std::string, int64_t>& out) {
-    RecordingMessages quiet;
-    ScopedMessages scope(quiet);
-    UnitEntries entries;
-    if (!ParseUnits(core.Symbol(), entries)) return;
-    for (const TUnitRec& e : entries)
-        if (e.UnitStr == "rad" || e.UnitStr == "sr") out[e.UnitStr] += int64_t(e.UnitDeg) * degree;
-}
-
-// Degrees over base symbols (and over core units without a base definition) of the
-// engine's dimensions, which must all stand in their core units.
-std::map<std::string, int64_t> baseDegrees(TConvert& e) {
-    std::map<std::string, int64_t> out;
-    for (int k = 0; k < e.DimCount(); ++k) {
-        TDim* d = e.Dims(k);
-        TUnit* u = d->UnitAt(d->fUnitIdx);
-        if (!u) continue;
-        const TBaseUnits b = u->In_base_units();
-        if (u->fIsBaseUnits) {
-            for (size_t i = 0; i < 7; ++i)
-                if (b[i]) out[SIBaseSymbols[i]] += int64_t(b[i]) * d->fDegree;
-            addAngleDegrees(*u, d->fDegree, out);
-        } else {
-            out[u->Symbol()] += d->fDegree;
-        }
-    }
-    for (auto it = out.begin(); it != out.end();)
-        it = it->second ? std::next(it) : out.erase(it);
-    return out;
-}
-
-std::string degreesText(const std::map<std::string, int64_t>& m) {
-    TBaseUnits v{};
-    std::vector<TUnitRec> extra;
-    for (const auto& [sym, deg] : m) {
-        bool base = false;
-        for (size_t i = 0; i < 7; ++i)
-            if (sym == SIBaseSymbols[i]) {
-                v[i] = saturate(deg);
-                base = true;
-            }
-        if (!base) extra.push_back({sym, saturate(deg)});
-    }
-    std::vector<TUnitRec> all;
-    for (size_t i = 0; i < 7; ++i)
-        all.push_back({SIBaseSymbols[i], v[i]});
-    all.insert(all.end(), extra.begin(), extra.end());
-    const std::string t = UnitListText(all);
-    return t.empty() ? "1" : t;
-}
-
 // A result counts only when it names exactly the target's units with their degrees.
 bool hasUnitsOf(const TConvert& e, const std::string& target) {
     RecordingMessages quiet;
@@ -200,7 +134,13 @@ ConvertResult QuantityConverter::convert(const std::string& quantity, const std:
     if (!q.ok) return failure(q.error);
     const TypedReading t = reader.target(target);
     if (!t.ok) return failure(t.error);
-    return convertStored(q.text, t.text);
+    ConvertResult r = convertStored(q.text, t.text);
+    // The kelvin of the scales takes no degree; thermal units are built on differences.
+    int c, u;
+    if (!r.ok && r.error == "Category with rule-based units cannot have exponent" &&
+        fEng.WhereIsUnit("dK", c, u))
+        r.hint = "write temperature differences with dK, d°C or d°F, as in 1 [W/m.dK]";
+    return r;
 }
 
 ConvertResult QuantityConverter::convertStored(const std::string& quantity,
@@ -227,7 +167,9 @@ ConvertResult QuantityConverter::convertStored(const std::string& quantity,
             if (!hasUnitsOf(fEng, trg)) return failure("Cannot convert unit - " + trg);
             return success(fEng.Field());
         }
-        if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
+        // Two units of one category (mg/kg) make no engine field, but a ratio through SI.
+        if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty())
+            return why.rfind(kDuplicated, 0) == 0 ? throughSI(quantity, trg) : failure(why);
         if (fEng.Convert2Dim(trg, false) && hasUnitsOf(fEng, trg)) return success(fEng.Field());
         if (cap.any()) return failure(cap.first()); // the target did not parse
         return throughSI(quantity, trg);
@@ -236,37 +178,31 @@ ConvertResult QuantityConverter::convertStored(const std::string& quantity,
     }
 }
 
-TConvert& QuantityConverter::scratch() {
-    if (!fAux || fAux->Document() != fEng.Document()) {
-        fAux = std::make_unique<TConvert>(fEng.parser());
-        fAux->LoadFromDocument(fEng.Document());
-    }
-    fAux->setPrec(fEng.Prec());
-    return *fAux;
-}
-
 ConvertResult QuantityConverter::throughSI(const std::string& quantity, const std::string& trg) {
     Capture cap;
-    if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
-    std::string rule = ruleUnitIn(fEng);
-    fEng.Convert2SI();
-    const auto srcBase = baseDegrees(fEng);
-    const double v = fEng.Value();
-
-    TConvert& aux = scratch();
-    ValFixCleared fix(aux);
-    if (std::string why = loadQuantity(aux, "1 [" + trg + "]", cap); !why.empty())
-        return failure(why);
-    if (rule.empty()) rule = ruleUnitIn(aux);
+    std::string units = quantity;
+    UnitsOfField(units);
+    UnitEntries se, te;
+    if (!ParseUnits(units, se) || !ParseUnits(trg, te)) return failure(cap.first());
+    const SIReduction s = reduceToSI(fEng, se);
+    if (!s.ok) return failure(s.error);
+    const SIReduction t = reduceToSI(fEng, te);
+    if (!t.ok) return failure(t.error);
+    const std::string rule = s.ruleUnit.empty() ? t.ruleUnit : s.ruleUnit;
     if (!rule.empty()) return failure("A rule unit converts only within its category - " + rule);
-    aux.Convert2SI();
-    const auto trgBase = baseDegrees(aux);
-    if (srcBase != trgBase)
-        return failure("Units do not match: " + degreesText(srcBase) + " vs " +
-                       degreesText(trgBase));
-    UnitEntries entries;
-    ParseUnits(trg, entries);
-    return success(FormatNum(v / aux.Value(), fEng.Prec()) + " [" + UnitListText(entries) + "]");
+    const double si = ValueOfField(quantity) * s.factor;
+    const std::string shown = " [" + UnitListText(te) + "]";
+    if (s.base == t.base) return success(FormatNum(si / t.factor, fEng.Prec()) + shown);
+    // Fuel economy and consumption, pace and speed, frequency and period: the same
+    // quantity seen upside down.
+    if (!s.base.empty() && s.base == inverted(t.base)) {
+        if (si == 0) return failure("Zero has no reciprocal - " + trim(quantity));
+        ConvertResult r = success(FormatNum(1 / si / t.factor, fEng.Prec()) + shown);
+        r.note = "reciprocal conversion";
+        return r;
+    }
+    return failure("Units do not match: " + baseDegreesText(s.base) + " vs " +
+                   baseDegreesText(t.base));
 }
 
 ConvertResult QuantityConverter::base(const std::string& typedQuantity) {
@@ -349,7 +285,9 @@ std::vector<ConvertResult> QuantityConverter::all(const std::string& typedQuanti
 ConvertResult QuantityConverter::batchLine(const std::string& line) {
     const size_t tab = line.find('\t');
     if (tab == std::string::npos) return failure("expected QUANTITY<TAB>TARGET");
-    return convert(line.substr(0, tab), line.substr(tab + 1));
+    ConvertResult r = convert(line.substr(0, tab), line.substr(tab + 1));
+    if (!r.hint.empty()) r.error += " (" + r.hint + ")"; // one line per input line
+    return r;
 }
 
 } // namespace tarnel

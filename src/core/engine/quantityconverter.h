@@ -17,6 +17,8 @@ struct ConvertResult {
     bool ok = false;
     std::string text;  // the resulting quantity text when ok
     std::string error; // the message otherwise
+    std::string note;  // how a result was made, when that is worth saying
+    std::string hint;  // what to do instead, with some errors
 };
 
 class QuantityConverter {
@@ -42,10 +44,8 @@ class QuantityConverter {
     TypedText typed() const;
     ConvertResult convertStored(const std::string& quantity, const std::string& trg);
     ConvertResult throughSI(const std::string& quantity, const std::string& target);
-    TConvert& scratch();
 
     TConvert& fEng;
-    std::unique_ptr<TConvert> fAux;
     const SpellingMap* fSpellings = nullptr;
 };
 

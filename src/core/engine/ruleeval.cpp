@@ -14,4 +14,26 @@ double TConvert::evalRule(const std::string& formula, double v) const {
     return fParser->evalRule(formula, ValueOfField(text), text);
 }
 
+double TConvert::toCore(const TUnit& u, double v, int degree) const {
+    switch (u.Kind()) {
+    case TUnitKind::ukFactor:
+        return v * std::pow(u.Factor(), degree);
+    case TUnitKind::ukRule:
+        return evalRule(u.Rule_to(), v);
+    default:
+        return v;
+    }
+}
+
+double TConvert::fromCore(const TUnit& u, double v, int degree) const {
+    switch (u.Kind()) {
+    case TUnitKind::ukFactor:
+        return v * std::pow(u.Factor(), -degree);
+    case TUnitKind::ukRule:
+        return evalRule(u.Rule_from(), v);
+    default:
+        return v;
+    }
+}
+
 } // namespace tarnel

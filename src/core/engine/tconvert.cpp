@@ -203,31 +203,8 @@ bool TConvert::Convert2AnyUnit(int cs, int us, int ct, int ut, const std::string
     if (us == ut) return true;
     TUnit* src = Items(cs)->Units.Items(us);
     TUnit* trg = Items(ct)->Units.Items(ut);
-    double v = fValue;
-    switch (src->Kind()) {
-    case TUnitKind::ukUnknown:
-        return false;
-    case TUnitKind::ukFactor:
-        v = v * src->Factor();
-        break;
-    case TUnitKind::ukRule:
-        v = evalRule(src->Rule_to(), v);
-        break;
-    case TUnitKind::ukCore:
-        break;
-    }
-    switch (trg->Kind()) {
-    case TUnitKind::ukUnknown:
-        return false;
-    case TUnitKind::ukFactor:
-        v = v / trg->Factor();
-        break;
-    case TUnitKind::ukRule:
-        v = evalRule(trg->Rule_from(), v);
-        break;
-    case TUnitKind::ukCore:
-        break;
-    }
+    if (src->Kind() == TUnitKind::ukUnknown || trg->Kind() == TUnitKind::ukUnknown) return false;
+    const double v = fromCore(*trg, toCore(*src, fValue));
     // Field := the formatted value and the target, then the full value (not the text's).
     setFieldParts(FormatNum(v, fPrec), target);
     fValue = v;

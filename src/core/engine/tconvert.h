@@ -55,6 +55,10 @@ class TConvert : public TCats {
     void setPrec(int p) { fPrec = p; }
 
     TParser& parser() const { return *fParser; }
+    /// v in unit u (to the power `degree`) as a value in its category's core unit, and
+    /// back. Rule units take no degree; a unit of unknown kind leaves v as it is.
+    double toCore(const TUnit& u, double v, int degree = 1) const;
+    double fromCore(const TUnit& u, double v, int degree = 1) const;
     /// A rule formula's value for v: NaN and infinities skip the evaluator and give NaN.
     double evalRule(const std::string& formula, double v) const;
 

@@ -50,16 +50,12 @@ void TDim::Convert2SI() {
     double v = ParentCnv->fValue;
     const int n = OwnCount();
     if (fUnitIdx < n) {
-        TUnit* u = fCat->Units.Items(fUnitIdx);
-        if (u->Kind() == TUnitKind::ukFactor)
-            v = v * std::pow(u->Factor(), fDegree);
-        else if (u->Kind() == TUnitKind::ukRule)
-            v = ParentCnv->evalRule(u->Rule_to(), v);
+        v = ParentCnv->toCore(*fCat->Units.Items(fUnitIdx), v, fDegree);
     } else {
         if (!SupCat) throw EM("56");
         TUnit* u = SupCat->Units.Items(fUnitIdx - n);
         if (!u) throw EM("56");
-        v = v * std::pow(u->Factor(), sign(fDegree));
+        v = ParentCnv->toCore(*u, v, sign(fDegree));
     }
     fUnitIdx = core;
     if (!ParentCnv->ValFix) {
@@ -83,15 +79,10 @@ void TDim::setUnitIdx(int i) {
     Convert2SI();
     if (i < n && i == fCat->Units.IndexOfSI()) return;
     double v = ParentCnv->fValue;
-    if (i < n) {
-        TUnit* u = fCat->Units.Items(i);
-        if (u->Kind() == TUnitKind::ukFactor)
-            v = v * std::pow(u->Factor(), -fDegree);
-        else if (u->Kind() == TUnitKind::ukRule)
-            v = ParentCnv->evalRule(u->Rule_from(), v);
-    } else {
-        v = v * std::pow(SupCat->Units.Items(i - n)->Factor(), -sign(fDegree));
-    }
+    if (i < n)
+        v = ParentCnv->fromCore(*fCat->Units.Items(i), v, fDegree);
+    else
+        v = ParentCnv->fromCore(*SupCat->Units.Items(i - n), v, sign(fDegree));
     fUnitIdx = i;
     ParentCnv->fValue = v;
     ParentCnv->ValStr.clear();

@@ -42,7 +42,16 @@ TEST(CliConvert, TableOfConversions) {
          "error: A rule unit converts only within its category - °C"},
         {{"convert", "abc [m]", "km"}, 1, "error: Not a number - abc"},
         {{"convert", "5 [m+]", "km"}, 1, "error: Only \".\" and \"/\" operators"},
-        {{"convert", "5 [m.km]", "m^2"}, 1, "error: Duplicated units categories - Length / Length"},
+        // Two units of one category make a ratio through SI; inverse quantities convert
+        // reciprocally (said on stderr).
+        {{"convert", "5 [m.km]", "m^2"}, 0, "5000 [m^2]\n"},
+        {{"convert", "50 [g/kg]", "pct"}, 0, "5 [pct]\n"},
+        {{"convert", "2 [cm/m]", "frac"}, 0, "0.02 [frac]\n"},
+        {{"convert", "2 [deg/rad]", "frac"}, 1, "error: Units do not match: 1 vs 1"},
+        {{"convert", "2 [Hz]", "s"}, 0, "0.5 [s]\n"},
+        {{"convert", "4 [min/km]", "km/h"}, 0, "15 [km/h]\n"},
+        {{"convert", "0 [Hz]", "s"}, 1, "error: Zero has no reciprocal - 0 [Hz]"},
+        {{"convert", "2 [m]", "1/m"}, 0, "0.5 [1/m]\n"},
         // Typed characters: µ as the u prefix, keyboard forms of "." and "°", and
         // nothing dropped without a word.
         {{"convert", "1 [µm]", "m"}, 0, "1E-06 [m]\n"},
