@@ -116,6 +116,19 @@ FILE_CASES = [
     ("two abbreviations with one value", lambda t: t, ["h=hr", "s=hr"], "read back"),
 ]
 
+# Typed spellings over the sound file: (case, spelling lines, message expected)
+SPELLINGS = ["degC=" + DEG + "C", "degF=" + DEG + "F", "kph=km/h", "hr=h"]
+SPELLING_CASES = [
+    ("sound spellings", SPELLINGS, None),
+    ("spelling that is a symbol", SPELLINGS + ["km=m"], "is a symbol of the file"),
+    ("spelling with a degree sign", SPELLINGS + [DEG + "K=K"], "not a plain name"),
+    ("spelling of an unknown unit", SPELLINGS + ["mph=mi/h"], "mi is no symbol"),
+    ("spelling that does not parse", SPELLINGS + ["sqm=m^0"], "does not parse"),
+    ("spelling twice", SPELLINGS + ["kph=m/s"], "appears twice"),
+    ("spelling that is shown for another unit", SPELLINGS[:3] + ["hr=s"], "abbreviation of another unit"),
+    ("degree unit without ASCII spelling", SPELLINGS[1:], DEG + "C has no ASCII spelling"),
+]
+
 
 def run(script, *args):
     r = subprocess.run([sys.executable, os.path.join(HERE, script)] + list(args),
@@ -136,12 +149,26 @@ class Fixture(unittest.TestCase):
 
 
 class UntFileCheck(Fixture):
+    def check(self, text, abrv, spellings):
+        data = self.write("t.unt", text)
+        lst = self.write("abrv.lst", "".join(x + "\r\n" for x in abrv))
+        spl = self.write("spellings.lst", "".join(x + "\r\n" for x in spellings))
+        return run("unt_file_check.py", "--data", data, "--abrv", lst, "--spellings", spl)
+
+    def test_spellings(self):
+        for case, spellings, expected in SPELLING_CASES:
+            with self.subTest(case=case):
+                code, out = self.check(SOUND, ["h=hr"], spellings)
+                if expected is None:
+                    self.assertEqual(code, 0, out)
+                else:
+                    self.assertEqual(code, 1, out)
+                    self.assertIn(expected, out)
+
     def test_cases(self):
         for case, spoil, abrv, expected in FILE_CASES:
             with self.subTest(case=case):
-                data = self.write("t.unt", spoil(SOUND))
-                lst = self.write("abrv.lst", "".join(x + "\r\n" for x in abrv))
-                code, out = run("unt_file_check.py", "--data", data, "--abrv", lst)
+                code, out = self.check(spoil(SOUND), abrv, SPELLINGS)
                 if expected is None:
                     self.assertEqual(code, 0, out)
                 else:
