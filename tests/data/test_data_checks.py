@@ -242,5 +242,47 @@ class GnuUnitsCheck(Fixture):
                     self.assertIn(expected, out)
 
 
+FAKE_BATCH = r'''#!/usr/bin/env python3
+import sys
+answers = ANSWERS
+for line in sys.stdin.read().splitlines():
+    print(answers[line])
+'''
+
+
+class RealisticCheck(Fixture):
+    TABLE = ["20 [%sC]\t%sF\ttempC(20)\ttempF\t68" % (DEG, DEG),
+             "1 [mi]\tkm\t1 mi\tkm\t1.609344",
+             "1 [W/m.K]\tW/m.dK\t1 W/m K\tW/m K\t1"]
+    GOOD = {"20 [%sC]\t%sF" % (DEG, DEG): "68.0000004 [%sF]" % DEG, "1 [mi]\tkm": "1.609344 [km]",
+            "1 [W/m.K]\tW/m.dK": "error: refused"}
+
+    def test_cases(self):
+        refused = "1 [W/m.K]\tW/m.dK\tK belongs to the scales"
+        cases = [
+            # (case, converter answers, expected failures, message expected)
+            ("all as expected", self.GOOD, [refused], None),
+            ("value off by more than 1e-9", dict(self.GOOD, **{"1 [mi]\tkm": "1.60935 [km]"}), [refused],
+             "FAIL     1 [mi] -> km"),
+            ("scale off by more than 1e-6", dict(self.GOOD, **{"20 [%sC]\t%sF" % (DEG, DEG): "68.00001 [%sF]" % DEG}),
+             [refused], "20 [%sC] -> %sF" % (DEG, DEG)),
+            ("refusal not listed", self.GOOD, [], "1 [W/m.K] -> W/m.dK: refused"),
+            ("listed refusal that converts", dict(self.GOOD, **{"1 [W/m.K]\tW/m.dK": "1 [W/m.dK]"}), [refused],
+             "passes but is listed"),
+        ]
+        table = self.write("t.tsv", "\n".join(self.TABLE) + "\n", "utf-8")
+        for case, answers, expected_failures, expected in cases:
+            with self.subTest(case=case):
+                prog = self.write("cli.py", FAKE_BATCH.replace("ANSWERS", repr(answers)), "utf-8")
+                os.chmod(prog, 0o755)
+                exp = self.write("x.tsv", "".join(x + "\n" for x in expected_failures), "utf-8")
+                code, out = run("realistic_check.py", "--cli", prog, "--table", table, "--expected", exp)
+                if expected is None:
+                    self.assertEqual(code, 0, out)
+                else:
+                    self.assertEqual(code, 1, out)
+                    self.assertIn(expected, out)
+
+
 if __name__ == "__main__":
     unittest.main()
