@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Generates data/default.unt and data/abrv.lst, the shipped unit database.
+"""Generates data/default.unt, data/abrv.lst and data/spellings.lst, the shipped unit database.
 
 Run from anywhere:  python3 data/gen/make_default_unt.py [--check]
 
@@ -63,6 +63,13 @@ SP811R = "NIST SP 811 (2008), 7.10"
 IEA = "IEA Energy Statistics Manual (2005), Annex 3"
 PSREF = "Adobe PostScript Language Reference, 3rd ed. (1999), 4.3.1"
 TEXBOOK = "D. E. Knuth, The TeXbook (1984), chapter 10"
+PRC59 = "PRC State Council order on the unified measurement system (25 June 1959): 1 jin = 0.5 kg, 1 mu = 10000/15 m^2"
+PAL28 = "Palestine Weights and Measures Ordinance (1928): metric dunam of 1000 m^2"
+IND39 = "India, Standards of Weight Act 1939: 1 tola = 180 grains"
+FR61 = "French decree 61-501 (1961), quintal q = 100 kg"
+AS2710 = "AS 2710 (Standards Australia), kitchen measuring cups and spoons"
+ISO3 = "ISO 80000-3:2019, item 3-17.2 (rotational frequency, unit 1/s)"
+SURVEY23 = "NIST, US survey foot deprecation, 85 FR 62698 (2020), effective 2023-01-01"
 
 # --------------------------------------------------------- exact definitions
 FT = F("0.3048")          # international foot, HB44 / SP 811
@@ -108,6 +115,23 @@ ABBREVIATIONS = [
     ("deg", "\u00b0"),
 ]
 
+# Typed spellings: a single name that users type for a stored unit text.  The
+# converter uses a spelling only when no unit has that exact symbol, so a
+# spelling must never be a symbol; the stored text must read as symbols of the file.
+DEG = "\u00b0"
+SPELLINGS = [
+    ("Nm", "N.m"), ("BTU", "Btu"), ("amu", "Da"), ("u", "Da"), ("angstrom", "\u00c5"),
+    # ASCII forms of every unit whose symbol holds the degree sign
+    ("degC", DEG + "C"), ("degF", DEG + "F"), ("degR", DEG + "R"), ("degRe", DEG + "Re"),
+    ("ddegC", "d" + DEG + "C"), ("ddegF", "d" + DEG + "F"), ("ddegR", "d" + DEG + "R"),
+    ("ddegRe", "d" + DEG + "Re"),
+    # explicit forms of symbols whose plain spelling is ambiguous in use
+    ("cwt_UK", "cwt"), ("pt_US", "pt"), ("gal_US", "gal"), ("thm_EC", "thm"),
+    ("ft_survey", "ft_US"), ("mi_survey", "mi_US"), ("acre_survey", "acre_US"),
+    # common typed forms
+    ("kph", "km/h"), ("kmh", "km/h"), ("lbs", "lb"), ("hr", "h"), ("sec", "s"), ("ohm", "Ohm"),
+    ("micron", "um"), ("cc", "cm^3"), ("tonne", "t"), ("kWhr", "kWh"),
+]
 
 # Symbols that must exist with these meanings: symbol -> (category, factor to
 # its core unit; None for core and rule units).
@@ -291,12 +315,18 @@ def build():
     u("thou (mil)", "mil", IN / 1000, "US imperial engineering", SP811, "0.001 in")
     u("microinch", "uin", IN / 10 ** 6, "US imperial engineering", SP811)
     u("hand", "hh", 4 * IN, "US imperial historic", HB44, "4 in")
-    u("link (Gunter)", "li", FT_US * F(66, 100), "US historic", HB44, "0.66 US survey foot")
-    u("rod", "rod", FT_US * F(33, 2), "US historic", HB44, "16.5 US survey feet")
-    u("chain (Gunter)", "ch", 66 * FT_US, "US historic", HB44, "66 US survey feet")
-    u("furlong", "fur", 660 * FT_US, "US imperial historic", HB44, "660 US survey feet")
-    u("US survey foot", "ft_US", FT_US, "US historic", HB44, "1200/3937 m")
-    u("US survey mile", "mi_US", 5280 * FT_US, "US historic", HB44, "5280 US survey feet")
+    # Since 2023 the US survey foot is retired for these units (NIST, Federal Register 85 FR
+    # 62698): they are built on the international foot, so 8 furlongs make exactly one mile.
+    u("link (Gunter)", "li", FT * F(66, 100), "US imperial historic", HB44 + "; " + SURVEY23,
+      "0.66 international foot")
+    u("rod", "rod", FT * F(33, 2), "US imperial historic", HB44 + "; " + SURVEY23, "16.5 international feet")
+    u("chain (Gunter)", "ch", 66 * FT, "US imperial historic", HB44 + "; " + SURVEY23, "66 international feet")
+    u("furlong", "fur", 660 * FT, "US imperial historic", HB44 + "; " + SURVEY23,
+      "660 international feet, 1/8 mile")
+    u("US survey foot", "ft_US", FT_US, "US historic", HB44 + "; " + SURVEY23,
+      "1200/3937 m; retired since 2023, kept for old land records (typed also as ft_survey)")
+    u("US survey mile", "mi_US", 5280 * FT_US, "US historic", HB44 + "; " + SURVEY23,
+      "5280 US survey feet; retired since 2023 (typed also as mi_survey)")
     u("league", "lea", 3 * MI, "US imperial historic", HB44, "3 international miles")
     u("fathom", "ftm", 6 * FT, "US imperial navigation", HB44, "6 ft")
     u("nautical mile", "nmi", NMI, "navigation metric", SP811T, "1852 m exactly")
@@ -323,7 +353,7 @@ def build():
     u("gram", "g", "0.001", "SI metric common", SI2, "1/1000 of the kilogram")
     pre("g", "d c m u n p")
     u("tonne", "t", 1000, "metric common", SI8, "1000 kg")
-    pre("t", "k M")
+    pre("t", "k M G")
     u("dalton", "Da", DA, "science SI", CODATA, "atomic mass constant")
     pre("Da", "k M")
     u("electron mass", "m_e", F("9.1093837015e-31"), "science", CODATA)
@@ -335,8 +365,9 @@ def build():
     u("grain", "gr", GRAIN, "US imperial medicine", HB44, "1/7000 lb")
     u("stone", "st", 14 * LB, "imperial common", UKWMA, "14 lb")
     u("quarter (imperial)", "qr", 28 * LB, "imperial historic", UKWMA63, "28 lb")
-    u("hundredweight (short)", "cwt_US", 100 * LB, "US", HB44, "100 lb")
-    u("hundredweight (long)", "cwt", 112 * LB, "imperial", HB44, "112 lb")
+    u("hundredweight (short, US, 100 lb)", "cwt_US", 100 * LB, "US", HB44, "100 lb, the US hundredweight")
+    u("hundredweight (long, imperial, 112 lb)", "cwt", 112 * LB, "imperial", HB44,
+      "112 lb, the British hundredweight; the US one of 100 lb is cwt_US (typed also as cwt_UK)")
     u("ton (short)", "ton_US", 2000 * LB, "US common", HB44, "2000 lb")
     u("ton (long)", "ton_UK", 2240 * LB, "imperial", HB44, "2240 lb")
     u("troy ounce", "ozt", 480 * GRAIN, "US imperial", HB44, "480 grains")
@@ -346,6 +377,9 @@ def build():
     u("dram (apothecaries)", "dr_ap", 60 * GRAIN, "historic medicine", HB44, "60 grains")
     u("carat (metric)", "ct", F("0.0002"), "metric common", SP811, "200 mg")
     u("slug", "slug", LBF / FT, "US engineering", SP811, "1 lbf.s^2/ft")
+    u("quintal (metric)", "quintal", 100, "metric historic", FR61, "100 kg")
+    u("jin (Chinese market catty)", "jin", F("0.5"), "regional", PRC59, "500 g, mainland China")
+    u("tola (Indian)", "tola", 180 * GRAIN, "regional", IND39 + "; " + HB44, "180 grains")
     u("kan (Japanese)", "kan", F(15, 4), "regional historic", JPML)
     u("monme (Japanese)", "monme", F(15, 4) / 1000, "regional historic", JPML, "1/1000 kan")
 
@@ -356,9 +390,15 @@ def build():
     u("hour", "h", 3600, "SI common", SI8)
     u("day", "d", DAY, "SI common", SI8)
     u("week", "wk", 7 * DAY, "common", ISO8601, "7 d")
-    u("common year", "yr", 365 * DAY, "common", SP811, "year of 365 d")
+    u("fortnight", "fortnight", 14 * DAY, "common imperial", SI8, "14 d")
+    u("month (mean Gregorian)", "month", F("365.2425") * DAY / 12, "common", ISO8601,
+      "1/12 of the mean Gregorian year, 30.436875 d")
+    u("common year (365 days)", "yr", 365 * DAY, "common", SP811,
+      "a year of 365 d; kyr, Myr and Gyr count Julian years of 365.25 d (a_jul)")
     u("Julian year", "a_jul", A_JUL, "astronomy science", IAUSM, "365.25 d")
     u("Gregorian year", "a_greg", F("365.2425") * DAY, "common", ISO8601, "mean Gregorian year, 365.2425 d")
+    u("decade (mean Gregorian)", "decade", F("3652.425") * DAY, "common", ISO8601, "10 mean Gregorian years")
+    u("century (mean Gregorian)", "century", F("36524.25") * DAY, "common", ISO8601, "100 mean Gregorian years")
     u("thousand Julian years", "kyr", 1000 * A_JUL, "astronomy science", IAUSM, "1000 a")
     u("million Julian years", "Myr", 10 ** 6 * A_JUL, "astronomy science", IAUSM, "10^6 a")
     u("billion Julian years", "Gyr", 10 ** 9 * A_JUL, "astronomy science", IAUSM, "10^9 a")
@@ -439,7 +479,8 @@ def space_and_time(db):
     d("square yard", "yd^2", "US imperial common")
     d("square mile", "mi^2", "US imperial common")
     u("acre", "acre", 43560 * FT ** 2, "US imperial common", HB44, "international acre, 43560 ft^2")
-    u("US survey acre", "acre_US", 43560 * FT_US ** 2, "US historic", HB44, "43560 US survey ft^2")
+    u("US survey acre", "acre_US", 43560 * FT_US ** 2, "US historic", HB44 + "; " + SURVEY23,
+      "43560 US survey ft^2; the survey foot is retired since 2023")
     u("rood", "rood", 10890 * FT ** 2, "imperial historic", UKWMA63, "1/4 acre")
     u("section", "section", MI ** 2, "US", HB44, "1 square mile")
     u("township", "township", 36 * MI ** 2, "US", HB44, "36 square miles")
@@ -447,6 +488,10 @@ def space_and_time(db):
       "area of a circle of 1 mil diameter")
     u("barn", "barn", F("1e-28"), "science", SP811)
     u("tsubo (Japanese)", "tsubo", (6 * F(10, 33)) ** 2, "regional historic", JPML, "1 square ken")
+    u("pyeong (Korean)", "pyeong", (6 * F(10, 33)) ** 2, "regional", JPML,
+      "400/121 m^2, the Korean name of the tsubo")
+    u("mu (Chinese)", "mu", F(10000, 15), "regional", PRC59, "60 square zhang, 10000/15 m^2")
+    u("dunam (metric)", "dunam", 1000, "regional", PAL28, "1000 m^2")
 
     cat("Volume", "sup", "Supplementary to Length: the units are written relative to m^3. "
         "Liquid, dry and kitchen measures all stand here, because only one supplementary "
@@ -461,9 +506,11 @@ def space_and_time(db):
     d("cubic yard", "yd^3", "US imperial")
     d("cubic mile", "mi^3", "US imperial")
     u("acre-foot", "ac_ft", 43560 * FT ** 3, "US", HB44, "43560 ft^3")
-    u("gallon (US liquid)", "gal", GAL, "US common cooking", HB44, "231 in^3")
+    u("gallon (US liquid)", "gal", GAL, "US common cooking", HB44,
+      "231 in^3; Gal (capital G) is the gal of acceleration (typed also as gal_US)")
     u("quart (US liquid)", "qt", GAL / 4, "US common cooking", HB44, "1/4 gal")
-    u("pint (US liquid)", "pt", GAL / 8, "US common cooking", HB44, "1/8 gal")
+    u("pint (US liquid)", "pt", GAL / 8, "US common cooking", HB44,
+      "1/8 gal; typographic points are pt_DTP and pt_TeX (typed also as pt_US)")
     u("cup (US customary)", "cup", GAL / 16, "US cooking", HB44, "1/2 pint")
     u("gill (US)", "gi", GAL / 32, "US historic", HB44, "1/4 pint")
     u("fluid ounce (US)", "fl_oz", GAL / 128, "US common cooking", HB44, "1/128 gal")
@@ -472,6 +519,11 @@ def space_and_time(db):
     u("fluid dram (US)", "fl_dr", GAL / 1024, "US medicine historic", HB44, "1/8 fl oz")
     u("minim (US)", "minim", GAL / 61440, "US medicine historic", HB44, "1/60 fluid dram")
     u("cup (US nutrition labelling)", "cup_FDA", F("0.00024"), "US cooking", CFR, "240 mL")
+    u("cup (metric, Australian)", "cup_m", F("0.00025"), "metric cooking", AS2710,
+      "250 mL, the cup of Australian, Canadian and New Zealand recipes")
+    u("tablespoon (Australian)", "tbsp_AU", F("0.00002"), "metric cooking", AS2710, "20 mL")
+    u("cup (imperial)", "cup_UK", GAL_UK / 16, "imperial cooking", UKWMA,
+      "half an imperial pint, 10 imperial fluid ounces")
     u("tablespoon (nutrition labelling)", "tbsp_m", F("0.000015"), "metric cooking", CFR, "15 mL")
     u("teaspoon (nutrition labelling)", "tsp_m", F("0.000005"), "metric cooking", CFR, "5 mL")
     u("fluid ounce (nutrition labelling)", "fl_oz_m", F("0.00003"), "US cooking", CFR, "30 mL")
@@ -512,11 +564,18 @@ def space_and_time(db):
     d("reciprocal minute", "1/min", "SI")
     d("reciprocal hour", "1/h", "SI")
     d("reciprocal day", "1/d", "SI")
+    # rpm counts turns per minute, a rotational frequency: 1500 rpm = 25 Hz.  An angular
+    # velocity is written with the angle unit rev: 1500 [rev/min] = 157.08 rad/s.
+    u("revolution per minute (rotational frequency)", "rpm", F(1, 60), "common engineering", ISO3,
+      "1/min: turns per minute, 1500 rpm = 25 Hz; for the angular velocity write rev/min")
+    u("revolution per second (rotational frequency)", "rps", 1, "engineering", ISO3,
+      "1/s: turns per second; for the angular velocity write rev/s")
 
     cat("Acceleration", "root", "Root category rather than compound: the gal and the standard "
         "gravity are single names, which a compound category cannot hold")
     core("metre per second squared", "m/s^2", "SI metric common", SI5, base="m/s^2")
-    u("gal", "Gal", F("0.01"), "CGS science", SP811, "1 cm/s^2")
+    u("gal (galileo, acceleration)", "Gal", F("0.01"), "CGS science", SP811,
+      "1 cm/s^2, used in geodesy; the US gallon is gal")
     pre("Gal", "m u")
     u("standard acceleration of gravity", "g_n", G0, "science engineering common", SP811, "9.80665 m/s^2")
     d("centimetre per second squared", "cm/s^2", "metric")
@@ -582,6 +641,8 @@ def mechanics(db):
       "conventional: 13595.1 kg/m^3 x g_n x 1 mm")
     u("centimetre of mercury", "cmHg", 10 * MMHG, "science", SP811, "conventional")
     u("inch of mercury", "inHg", MMHG * F("25.4"), "US", SP811, "conventional, 25.4 mmHg")
+    u("metre of water (pump head)", "mH2O", H2O, "engineering metric", SP811,
+      "conventional: 1000 kg/m^3 x g_n x 1 m = 9806.65 Pa")
     u("millimetre of water", "mmH2O", H2O / 1000, "engineering", SP811, "conventional: 1000 kg/m^3 x g_n x 1 mm")
     u("centimetre of water", "cmH2O", H2O / 100, "engineering medicine", SP811, "conventional")
     u("inch of water", "inH2O", H2O * IN, "US engineering", SP811, "conventional water column, as for the cmH2O")
@@ -601,7 +662,7 @@ def mechanics(db):
 
     cat("Energy, work and heat", "root", "Derived SI quantity")
     core("joule", "J", "SI metric common", SI4, base="kg.m^2/s^2")
-    pre("J", "k M G T P m u n")
+    pre("J", "k M G T P E m u n p f")
     u("watt hour", "Wh", 3600, "SI common", SP811, "3600 J")
     pre("Wh", "k M G T m")
     u("electronvolt", "eV", EV, "science SI", SI8, "e x 1 V, exact")
@@ -617,8 +678,9 @@ def mechanics(db):
     u("British thermal unit (thermochemical)", "Btu_th", BTU_TH, "US science", SP811,
       "1 cal/(g.d\u00b0C) x 1 lb x 1 d\u00b0F")
     u("million Btu", "MMBtu", 10 ** 6 * BTU, "US engineering", SP811, "10^6 Btu (IT)")
-    u("therm (EC)", "thm", F("1.05506e8"), "imperial engineering", SP811, "105.506 MJ exactly")
-    u("therm (US)", "thm_US", F("1.054804e8"), "US engineering", SP811, "100000 Btu at 59 \u00b0F")
+    u("therm (EC, 105.506 MJ)", "thm", F("1.05506e8"), "imperial engineering", SP811,
+      "the European therm, 105.506 MJ exactly; the US therm is thm_US (typed also as thm_EC)")
+    u("therm (US, 105.4804 MJ)", "thm_US", F("1.054804e8"), "US engineering", SP811, "100000 Btu at 59 \u00b0F")
     u("quad", "quad", 10 ** 15 * BTU, "US engineering", SP811, "10^15 Btu (IT)")
     d("foot pound-force", "ft.lbf", "US imperial engineering")
     d("inch pound-force", "in.lbf", "US imperial engineering")
@@ -736,8 +798,11 @@ def mechanics(db):
     d("horsepower per pound", "hp/lb")
     d("horsepower (metric) per tonne", "PS/t")
 
-    cat("Action", "comp", "Energy times time")
-    core("joule second", "J.s", "SI metric science", SI6)
+    cat("Action", "root", "Energy times time. Root category so that the Planck constants, single "
+        "names, stand here: 1 [h_P.c_0/cm] converts to eV through the SI base units")
+    core("joule second", "J.s", "SI metric science", SI6, base="kg.m^2/s")
+    u("Planck constant", "h_P", H_PLANCK, "science", SI1, "6.62607015E-34 J.s exactly")
+    u("reduced Planck constant", "hbar", H_PLANCK / (2 * PI), "science", CODATA, "h/(2 pi)")
     d("electronvolt second", "eV.s", "science")
     d("erg second", "erg.s", "CGS")
 
@@ -797,15 +862,20 @@ def thermal(db):
                ("Btu_th/lb.d\u00b0F", "Btu (thermochemical) per pound degree Fahrenheit"),
                ("Btu/lb.d\u00b0R", "Btu (IT) per pound degree Rankine")))
 
-    cat("Heat capacity and entropy", "comp", "Energy per temperature difference")
-    core("joule per kelvin", "J/dK", "SI metric science", SI6)
+    cat("Heat capacity and entropy", "root", "Energy per temperature difference. Root category "
+        "so that the Boltzmann constant, a single name, stands here: 300 [k_B.dK] converts to eV")
+    core("joule per kelvin", "J/dK", "SI metric science", SI6, base="kg.m^2/s^2.K")
+    u("Boltzmann constant", "k_B", F("1.380649e-23"), "science", SI1, "1.380649E-23 J/K exactly")
     _many(db, (("kJ/dK", "kilojoule per kelvin"), ("cal/d\u00b0C", "calorie per degree Celsius"),
                ("kcal/d\u00b0C", "kilocalorie per degree Celsius"),
                ("Btu/d\u00b0F", "Btu (IT) per degree Fahrenheit"), ("Btu/d\u00b0R", "Btu (IT) per degree Rankine"),
                ("cal/dK", "calorie per kelvin")))
 
-    cat("Molar heat capacity", "comp", "Heat capacity per amount; also molar entropy")
-    core("joule per mole kelvin", "J/mol.dK", "SI metric science", SI6)
+    cat("Molar heat capacity", "root", "Heat capacity per amount; also molar entropy. Root "
+        "category so that the molar gas constant, a single name, stands here")
+    core("joule per mole kelvin", "J/mol.dK", "SI metric science", SI6, base="kg.m^2/s^2.K.mol")
+    u("molar gas constant", "R_gas", N_A * F("1.380649e-23"), "science", CODATA,
+      "N_A x k_B = 8.314462618... J/(mol.K), exact")
     _many(db, (("cal/mol.dK", "calorie per mole kelvin"), ("kJ/kmol.dK", "kilojoule per kilomole kelvin"),
                ("Btu/lbmol.d\u00b0F", "Btu (IT) per pound-mole degree Fahrenheit")))
 
@@ -930,13 +1000,15 @@ def electromagnetism(db):
                ("mA/cm^2", "milliampere per square centimetre"), ("A/mm^2", "ampere per square millimetre"),
                ("A/in^2", "ampere per square inch"), ("A/ft^2", "ampere per square foot")))
 
-    cat("Permittivity", "comp", "Capacitance per length")
-    core("farad per metre", "F/m", "SI metric science", SI6)
+    cat("Permittivity", "root", "Capacitance per length; root so that the electric constant stands here")
+    core("farad per metre", "F/m", "SI metric science", SI6, base="s^4.A^2/kg.m^3")
+    u("vacuum electric permittivity", "eps_0", F("8.8541878128e-12"), "science", CODATA, "measured")
     _many(db, (("pF/m", "picofarad per metre"), ("nF/m", "nanofarad per metre"), ("uF/m", "microfarad per metre"),
                ("pF/cm", "picofarad per centimetre")))
 
-    cat("Permeability", "comp", "Inductance per length")
-    core("henry per metre", "H/m", "SI metric science", SI6)
+    cat("Permeability", "root", "Inductance per length; root so that the magnetic constant stands here")
+    core("henry per metre", "H/m", "SI metric science", SI6, base="kg.m/s^2.A^2")
+    u("vacuum magnetic permeability", "mu_0", F("1.25663706212e-6"), "science", CODATA, "measured")
     _many(db, (("uH/m", "microhenry per metre"), ("nH/m", "nanohenry per metre"), ("mH/m", "millihenry per metre")))
 
     cat("Surface charge density", "comp", "Charge per area; also electric displacement")
@@ -1013,7 +1085,8 @@ def light_and_radiation(db):
     cat("Absorbed dose", "root", "Derived SI quantity")
     core("gray", "Gy", "SI metric science medicine", SI4, base="m^2/s^2")
     pre("Gy", "k c m u n")
-    u("rad (absorbed dose)", "rd", F("0.01"), "historic medicine", SP811)
+    u("rad (absorbed dose, 0.01 Gy)", "rd", F("0.01"), "historic medicine", SP811,
+      "0.01 Gy; symbol rd because rad is the radian")
     pre("rd", "m")
 
     cat("Dose equivalent", "root", "Derived SI quantity")
@@ -1068,6 +1141,11 @@ def chemistry(db):
     d("millimole per litre", "mmol/L", "metric medicine")
     d("micromole per litre", "umol/L", "metric medicine")
     d("mole per cubic centimetre", "mol/cm^3", "metric science")
+
+    cat("Reciprocal amount of substance", "root", "Count per amount of substance: the Avogadro constant")
+    core("reciprocal mole", "1/mol", "SI science", SI5, base="1/mol")
+    u("Avogadro constant", "N_A", N_A, "science", SI1, "6.02214076E23 per mole exactly")
+    d("reciprocal kilomole", "1/kmol", "SI science")
 
     cat("Molality", "comp", "Amount of substance per mass of solvent")
     core("mole per kilogram", "mol/kg", "SI metric science", SI5)
@@ -1129,6 +1207,8 @@ def fluids(db):
                ("ft^3/s", "cubic foot per second"), ("ft^3/min", "cubic foot per minute"),
                ("ft^3/h", "cubic foot per hour"), ("in^3/s", "cubic inch per second"), ("in^3/min", "cubic inch per minute"),
                ("bbl/d", "barrel (petroleum) per day"), ("ac_ft/d", "acre-foot per day")))
+    u("cubic foot per minute (cfm)", "cfm", FT ** 3 / 60, "US engineering", HB44, "1 ft^3/min")
+    u("gallon (US) per minute (gpm)", "gpm", GAL / 60, "US engineering", HB44, "1 gal/min")
 
     cat("Mass flow rate", "root", "Mass per time; root so that it sits with the tonne and pound rates")
     core("kilogram per second", "kg/s", "SI metric engineering", SI5, base="kg/s")
@@ -1214,11 +1294,11 @@ def navigation_and_astronomy(db):
     u("knot", "kn", NMI / 3600, "navigation common", SP811T, "1 nautical mile per hour")
     u("speed of light", "c_0", C0, "science", SI1, "exact")
 
-    cat("Angular velocity", "root", "Root category: rpm and rps are single names")
-    core("radian per second", "rad/s", "SI metric science", SI5, base="1/s")
-    u("revolution per minute", "rpm", 2 * PI / 60, "common engineering", SP811)
-    u("revolution per second", "rps", 2 * PI, "engineering", SP811)
-    _many(db, (("rad/min", "radian per minute"), ("rad/h", "radian per hour"), ("deg/s", "degree per second"),
+    cat("Angular velocity", "comp", "Angle per time. rpm and rps count turns per time and stand in "
+        "Frequency (1500 rpm = 25 Hz); the angular velocity of 1500 turns a minute is 1500 [rev/min]")
+    core("radian per second", "rad/s", "SI metric science", SI5)
+    _many(db, (("rev/s", "revolution per second (angular velocity)"), ("rev/min", "revolution per minute (angular velocity)"),
+               ("rad/min", "radian per minute"), ("rad/h", "radian per hour"), ("deg/s", "degree per second"),
                ("deg/min", "degree per minute"), ("deg/h", "degree per hour"), ("rev/h", "revolution per hour"),
                ("arcsec/s", "second of arc per second")))
 
@@ -1232,6 +1312,11 @@ def navigation_and_astronomy(db):
     u("jansky", "Jy", F("1e-26"), "astronomy", IAUSM, "10^-26 W/(m^2.Hz)")
     pre("Jy", "m u n")
     d("erg per second square centimetre hertz", "erg/s.cm^2.Hz", "CGS astronomy")
+
+    cat("Gravitational constant", "root", "Newtonian constant of gravitation")
+    core("cubic metre per kilogram second squared", "m^3/kg.s^2", "SI science", SI5, base="m^3/kg.s^2")
+    u("Newtonian constant of gravitation", "G_N", F("6.67430e-11"), "science astronomy", CODATA, "measured")
+    d("cubic centimetre per gram second squared", "cm^3/g.s^2", "CGS science")
 
     cat("Gravitational parameter", "root", "G times mass; the nominal values are exact by resolution")
     core("cubic metre per second squared", "m^3/s^2", "SI astronomy", SI5, base="m^3/s^2")
@@ -1249,11 +1334,11 @@ def computing(db):
 
     cat("Information", "root", "Dimensionless: bits and bytes with SI and binary prefixes")
     core("bit", "bit", "computing SI", IEC, base="1")
-    pre("bit", "k M G T", "computing SI")
+    pre("bit", "k M G T P", "computing SI")
     pre("bit", "Ki Mi Gi", "computing", iec=True)
     u("byte", "B", 8, "computing common", IEC, "8 bit (octet)")
-    pre("B", "k M G T", "computing common")
-    pre("B", "Ki Mi Gi Ti", "computing common", iec=True)
+    pre("B", "k M G T P E", "computing common")
+    pre("B", "Ki Mi Gi Ti Pi", "computing common", iec=True)
     u("nibble", "nibble", 4, "computing", IEC, "4 bit")
     u("natural unit of information", "nat", 1 / F("0.69314718055994530941723212145817656807550013436026"),
       "computing science", IEC, "1/ln 2 bit")
@@ -1354,7 +1439,8 @@ def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
     data = os.path.dirname(here)
     db = build()
-    problems = unitlib.check(db.domains, KW, ABBREVIATIONS) + check_required(db)
+    problems = (unitlib.check(db.domains, KW, ABBREVIATIONS) + check_required(db)
+                + unitlib.check_spellings(db.domains, ABBREVIATIONS, SPELLINGS))
     if problems:
         for p in problems:
             print("problem:", p, file=sys.stderr)
@@ -1371,7 +1457,9 @@ def main(argv):
             return 1
     unt = unitlib.write_unt(db.domains, KW).encode("cp1252")
     abrv = "".join("%s=%s\r\n" % pair for pair in ABBREVIATIONS).encode("cp1252")
-    targets = ((os.path.join(data, "default.unt"), unt), (os.path.join(data, "abrv.lst"), abrv))
+    spell = "".join("%s=%s\r\n" % pair for pair in SPELLINGS).encode("cp1252")
+    targets = ((os.path.join(data, "default.unt"), unt), (os.path.join(data, "abrv.lst"), abrv),
+               (os.path.join(data, "spellings.lst"), spell))
     if "--check" in argv:
         stale = [path for path, text in targets
                  if not os.path.exists(path) or open(path, "rb").read() != text]

@@ -37,7 +37,7 @@ IEC_PREFIXES = {
     "Gi": ("gibi", Fraction(2) ** 30), "Ti": ("tebi", Fraction(2) ** 40),
     "Pi": ("pebi", Fraction(2) ** 50), "Ei": ("exbi", Fraction(2) ** 60),
 }
-MAX_PREFIXED = 8
+MAX_PREFIXED = 12
 SIG_DIGITS = 17
 
 
@@ -392,6 +392,41 @@ def check(domains, keywords, abbreviations):
         if shown in values:
             errs.append("abbreviation %r used twice" % shown)
         values[shown] = sym
+    return errs
+
+
+def check_spellings(domains, abbreviations, spellings):
+    """A typed spelling is a plain name (letters, digits, "_") that is neither a
+    symbol nor the shown abbreviation of another unit, and it stands for a text of
+    stored symbols."""
+    errs = []
+    symbols = {u.symbol for d in domains for c in d.categories for u in c.units}
+    shown = {v: n for n, v in abbreviations}
+    seen = set()
+    for typed, stored in spellings:
+        if not (typed and typed[0].isascii() and (typed[0].isalpha() or typed[0] == "_")
+                and all(ch.isascii() and (ch.isalnum() or ch == "_") for ch in typed)):
+            errs.append("spelling %r is not a plain name" % typed)
+        if typed in symbols:
+            errs.append("spelling %r is a symbol of the file" % typed)
+        if typed in shown and shown[typed] != stored:
+            errs.append("spelling %r is the shown abbreviation of another unit" % typed)
+        if typed in seen:
+            errs.append("spelling %r twice" % typed)
+        seen.add(typed)
+        try:
+            parts = parse_units(stored)
+        except ValueError as e:
+            errs.append("spelling %s: %s" % (typed, e))
+            continue
+        for s, _ in parts:
+            if s not in symbols:
+                errs.append("spelling %s=%s: %s is no symbol of the file" % (typed, stored, s))
+    # every unit whose single-name symbol holds the degree sign or the ring A can be typed in ASCII
+    spelled = {stored for _, stored in spellings}
+    for sym in sorted(symbols):
+        if is_single_name(sym) and any(ch in NAME_EXTRA for ch in sym) and sym not in spelled:
+            errs.append("symbol %s has no ASCII spelling" % sym)
     return errs
 
 

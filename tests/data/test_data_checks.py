@@ -116,6 +116,19 @@ FILE_CASES = [
     ("two abbreviations with one value", lambda t: t, ["h=hr", "s=hr"], "read back"),
 ]
 
+# Typed spellings over the sound file: (case, spelling lines, message expected)
+SPELLINGS = ["degC=" + DEG + "C", "degF=" + DEG + "F", "kph=km/h", "hr=h"]
+SPELLING_CASES = [
+    ("sound spellings", SPELLINGS, None),
+    ("spelling that is a symbol", SPELLINGS + ["km=m"], "is a symbol of the file"),
+    ("spelling with a degree sign", SPELLINGS + [DEG + "K=K"], "not a plain name"),
+    ("spelling of an unknown unit", SPELLINGS + ["mph=mi/h"], "mi is no symbol"),
+    ("spelling that does not parse", SPELLINGS + ["sqm=m^0"], "does not parse"),
+    ("spelling twice", SPELLINGS + ["kph=m/s"], "appears twice"),
+    ("spelling that is shown for another unit", SPELLINGS[:3] + ["hr=s"], "abbreviation of another unit"),
+    ("degree unit without ASCII spelling", SPELLINGS[1:], DEG + "C has no ASCII spelling"),
+]
+
 
 def run(script, *args):
     r = subprocess.run([sys.executable, os.path.join(HERE, script)] + list(args),
@@ -136,12 +149,26 @@ class Fixture(unittest.TestCase):
 
 
 class UntFileCheck(Fixture):
+    def check(self, text, abrv, spellings):
+        data = self.write("t.unt", text)
+        lst = self.write("abrv.lst", "".join(x + "\r\n" for x in abrv))
+        spl = self.write("spellings.lst", "".join(x + "\r\n" for x in spellings))
+        return run("unt_file_check.py", "--data", data, "--abrv", lst, "--spellings", spl)
+
+    def test_spellings(self):
+        for case, spellings, expected in SPELLING_CASES:
+            with self.subTest(case=case):
+                code, out = self.check(SOUND, ["h=hr"], spellings)
+                if expected is None:
+                    self.assertEqual(code, 0, out)
+                else:
+                    self.assertEqual(code, 1, out)
+                    self.assertIn(expected, out)
+
     def test_cases(self):
         for case, spoil, abrv, expected in FILE_CASES:
             with self.subTest(case=case):
-                data = self.write("t.unt", spoil(SOUND))
-                lst = self.write("abrv.lst", "".join(x + "\r\n" for x in abrv))
-                code, out = run("unt_file_check.py", "--data", data, "--abrv", lst)
+                code, out = self.check(spoil(SOUND), abrv, SPELLINGS)
                 if expected is None:
                     self.assertEqual(code, 0, out)
                 else:
@@ -208,6 +235,48 @@ class GnuUnitsCheck(Fixture):
                     os.chmod(prog, 0o755)
                     args += ["--cli", prog]
                 code, out = run("gnu_units_check.py", *args)
+                if expected is None:
+                    self.assertEqual(code, 0, out)
+                else:
+                    self.assertEqual(code, 1, out)
+                    self.assertIn(expected, out)
+
+
+FAKE_BATCH = r'''#!/usr/bin/env python3
+import sys
+answers = ANSWERS
+for line in sys.stdin.read().splitlines():
+    print(answers[line])
+'''
+
+
+class RealisticCheck(Fixture):
+    TABLE = ["20 [%sC]\t%sF\ttempC(20)\ttempF\t68" % (DEG, DEG),
+             "1 [mi]\tkm\t1 mi\tkm\t1.609344",
+             "1 [W/m.K]\tW/m.dK\t1 W/m K\tW/m K\t1"]
+    GOOD = {"20 [%sC]\t%sF" % (DEG, DEG): "68.0000004 [%sF]" % DEG, "1 [mi]\tkm": "1.609344 [km]",
+            "1 [W/m.K]\tW/m.dK": "error: refused"}
+
+    def test_cases(self):
+        refused = "1 [W/m.K]\tW/m.dK\tK belongs to the scales"
+        cases = [
+            # (case, converter answers, expected failures, message expected)
+            ("all as expected", self.GOOD, [refused], None),
+            ("value off by more than 1e-9", dict(self.GOOD, **{"1 [mi]\tkm": "1.60935 [km]"}), [refused],
+             "FAIL     1 [mi] -> km"),
+            ("scale off by more than 1e-6", dict(self.GOOD, **{"20 [%sC]\t%sF" % (DEG, DEG): "68.00001 [%sF]" % DEG}),
+             [refused], "20 [%sC] -> %sF" % (DEG, DEG)),
+            ("refusal not listed", self.GOOD, [], "1 [W/m.K] -> W/m.dK: refused"),
+            ("listed refusal that converts", dict(self.GOOD, **{"1 [W/m.K]\tW/m.dK": "1 [W/m.dK]"}), [refused],
+             "passes but is listed"),
+        ]
+        table = self.write("t.tsv", "\n".join(self.TABLE) + "\n", "utf-8")
+        for case, answers, expected_failures, expected in cases:
+            with self.subTest(case=case):
+                prog = self.write("cli.py", FAKE_BATCH.replace("ANSWERS", repr(answers)), "utf-8")
+                os.chmod(prog, 0o755)
+                exp = self.write("x.tsv", "".join(x + "\n" for x in expected_failures), "utf-8")
+                code, out = run("realistic_check.py", "--cli", prog, "--table", table, "--expected", exp)
                 if expected is None:
                     self.assertEqual(code, 0, out)
                 else:

@@ -11,9 +11,13 @@
 - every symbol is readable by the unit notation, rule formulas contain no
   blank and invert each other, factors carry at most 17 significant digits;
 - every display abbreviation reads back to its symbol:
-  StoreField(DisplayField(t)) = t for every unit of the file.
+  StoreField(DisplayField(t)) = t for every unit of the file;
+- every typed spelling (typed=stored) is a plain name (letters, digits, "_")
+  that no unit has as its symbol and no abbreviation shows, its stored text
+  reads as symbols of the file, and every unit whose symbol holds the degree
+  sign or the ring A has an ASCII spelling.
 
-  unt_file_check.py [--data FILE] [--abrv FILE]
+  unt_file_check.py [--data FILE] [--abrv FILE] [--spellings FILE]
 
 Prints the counts; exit status 0 when all holds, 1 with a listing otherwise.
 """
@@ -367,10 +371,55 @@ def check_abbreviations(path, where):
     return errs, len(pairs)
 
 
+def read_pairs(path, what):
+    pairs, errs = [], []
+    raw = open(path, "rb").read().decode("cp1252")
+    if re.search(r"(?<!\r)\n", raw) or re.search(r"\r(?!\n)", raw):
+        errs.append("a line of %s does not end with CR LF" % what)
+    for line in re.split(r"\r\n|\n|\r", raw):
+        if "=" in line:
+            pairs.append(tuple(line.split("=", 1)))
+        elif line.strip():
+            errs.append("%s line without '=': %r" % (what, line))
+    return pairs, errs
+
+
+def check_spellings(path, where, abbreviations):
+    pairs, errs = read_pairs(path, "spelling")
+    shown = {v: n for n, v in abbreviations}
+    seen = set()
+    for typed, stored in pairs:
+        if not (typed and re.fullmatch(r"[A-Za-z_][A-Za-z0-9_]*", typed)):
+            errs.append("spelling %r is not a plain name" % typed)
+        if typed in where:
+            errs.append("spelling %r is a symbol of the file" % typed)
+        if typed in shown and shown[typed] != stored:
+            errs.append("spelling %r is the shown abbreviation of another unit" % typed)
+        if typed in seen:
+            errs.append("spelling %r appears twice" % typed)
+        seen.add(typed)
+        try:
+            parts = parse_units(stored)
+        except ValueError as e:
+            errs.append("spelling %s=%s does not parse: %s" % (typed, stored, e))
+            continue
+        if not parts:
+            errs.append("spelling %s stands for no unit" % typed)
+        for s, _ in parts:
+            if s not in where:
+                errs.append("spelling %s=%s: %s is no symbol of the file" % (typed, stored, s))
+    spelled = {stored for _, stored in pairs}
+    for sym in where:
+        if any(ch in sym for ch in EXTRA) and not any(ch in sym for ch in "./^") and sym not in spelled:
+            errs.append("%s has no ASCII spelling" % sym)
+    return errs, len(pairs)
+
+
 def main(argv):
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--data", default=os.path.join(ROOT, "data", "default.unt"))
     ap.add_argument("--abrv", default=os.path.join(ROOT, "data", "abrv.lst"))
+    ap.add_argument("--spellings", default=os.path.join(ROOT, "data", "spellings.lst"))
     args = ap.parse_args(argv)
 
     raw = open(args.data, "rb").read()
@@ -388,18 +437,21 @@ def main(argv):
     problems += errs
     abrv_errs, n_abrv = check_abbreviations(args.abrv, where)
     problems += abrv_errs
+    abbreviations, _ = read_pairs(args.abrv, "abbreviation")
+    spell_errs, n_spell = check_spellings(args.spellings, where, abbreviations)
+    problems += spell_errs
 
     cats = [c for dom in root.findall("domain") for c in dom.findall("category")]
     kinds = {k: sum(1 for c in cats if c.get("type") == k) for k in ("root", "sup", "comp")}
-    print("domains %d, categories %d (root %d, sup %d, comp %d), units %d, abbreviations %d"
+    print("domains %d, categories %d (root %d, sup %d, comp %d), units %d, abbreviations %d, spellings %d"
           % (len(root.findall("domain")), len(cats), kinds["root"], kinds["sup"], kinds["comp"],
-             len(where), n_abrv))
+             len(where), n_abrv, n_spell))
     if problems:
         print("FAILED:")
         for p in problems:
             print("  " + p)
         return 1
-    print("file layout, validation rules and abbreviations hold")
+    print("file layout, validation rules, abbreviations and spellings hold")
     return 0
 
 
