@@ -3,6 +3,7 @@
 #include "core/appinfo/buildinfo.h"
 #include "core/engine/quantityconverter.h"
 #include "core/evaluator/tparser.h"
+#include "core/notation/spellings.h"
 #include "core/platform/dirmap.h"
 #include "core/text/em.h"
 #include "core/text/messages.h"
@@ -136,11 +137,14 @@ struct Engines {
     TParser parser;
     TConvert engine{parser};
     QuantityConverter qc{engine};
+    SpellingMap spellings;
 };
 
 bool loadEngines(const Args& a, Engines& e) {
     if (!loadDatabase(a, e.engine)) return false;
     e.engine.setPrec(a.prec);
+    e.spellings = loadSpellings(spellingsFileFor(a.data.empty() ? defaultDataFile() : a.data));
+    e.qc.setSpellings(&e.spellings);
     return true;
 }
 

@@ -143,12 +143,30 @@ ConvertResult QuantityConverter::convert(const std::string& quantity, const std:
     return r;
 }
 
+std::string QuantityConverter::belowAbsoluteZero(const std::string& quantity) const {
+    std::string units = quantity;
+    int ci, ui;
+    if (!UnitsOfField(units) || !fEng.WhereIsUnit(units, ci, ui)) return "";
+    TCat* cat = fEng.Items(ci);
+    TUnit* core = cat->Units.Items(cat->Units.IndexOfSI());
+    if (!cat->IsRule() || !core) return "";
+    BaseDegrees kelvin;
+    addCoreDegrees(*core, 1, kelvin);
+    if (kelvin != BaseDegrees{{"K", 1}}) return "";
+    const double k = fEng.toCore(*cat->Units.Items(ui), ValueOfField(quantity));
+    // The scales' formulas leave rounding dust at absolute zero itself (-459.67 °F).
+    if (!(k < -1e-9)) return "";
+    return "Below absolute zero - " + trim(quantity) + " is " + FormatNum(k, fEng.Prec()) + " [" +
+           core->Symbol() + "]";
+}
+
 ConvertResult QuantityConverter::convertStored(const std::string& quantity,
                                                const std::string& trg) {
     Capture cap;
     ValFixCleared fix(fEng);
     const double value = ValueOfField(quantity);
     if (std::isnan(value)) return failure(notANumber(quantity));
+    if (std::string why = belowAbsoluteZero(quantity); !why.empty()) return failure(why);
     try {
         // A single unit to a single unit of its category, compound categories included:
         // the unit part is that unit, so the value converts from it directly.
@@ -213,8 +231,17 @@ ConvertResult QuantityConverter::base(const std::string& typedQuantity) {
     ValFixCleared fix(fEng);
     try {
         if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
+        if (std::string why = belowAbsoluteZero(quantity); !why.empty()) return failure(why);
         fEng.Convert2SI();
-        const TDimRec s = ParseField(fEng.Field());
+        // The dimensions' core units as entries: printing them and reading the text back
+        // would fail for a compound core (m/s followed by /s).
+        TDimRec s;
+        s.ValuStr = ParseField(fEng.Field()).ValuStr;
+        s.Valu = fEng.Value();
+        for (int k = 0; k < fEng.DimCount(); ++k) {
+            const TDim* d = fEng.Dims(k);
+            s.units.push_back({d->UnitAt(d->fUnitIdx)->Symbol(), d->fDegree});
+        }
         // Core units with a base definition are replaced by it; "1" drops the unit.
         struct Replaced {
             std::string sym;
@@ -260,6 +287,7 @@ std::vector<ConvertResult> QuantityConverter::all(const std::string& typedQuanti
         return {failure("Not a single unit of the unit data: " + trim(quantity))};
     const double x = ValueOfField(quantity);
     if (std::isnan(x)) return {failure(notANumber(quantity))};
+    if (std::string why = belowAbsoluteZero(quantity); !why.empty()) return {failure(why)};
     std::vector<ConvertResult> out;
     for (int k = 0; k < fEng.Items(ci)->Units.Count(); ++k) {
         const std::string sym = fEng.Items(ci)->Units.Items(k)->Symbol();

@@ -42,6 +42,8 @@ class QuantityConverter {
 
   private:
     TypedText typed() const;
+    /// The refusal of a temperature scale value below 0 K; "" when there is none.
+    std::string belowAbsoluteZero(const std::string& quantity) const;
     ConvertResult convertStored(const std::string& quantity, const std::string& trg);
     ConvertResult throughSI(const std::string& quantity, const std::string& target);
 

@@ -48,7 +48,8 @@ SIReduction reduceToSI(const TCats& db, const UnitEntries& entries) {
         TCat* cat = db.Items(ci);
         TUnit* unit = cat->Units.Items(ui);
         if (cat->IsRule()) {
-            if (e.UnitDeg != 1) return refuse("Category with rule-based units cannot have exponent");
+            if (e.UnitDeg != 1)
+                return refuse("Category with rule-based units cannot have exponent");
             if (entries.size() > 1)
                 return refuse(cat->Name() + " has rule-based units and converts only alone - " +
                               e.UnitStr);

@@ -47,7 +47,12 @@ TEST(CliConvert, TableOfConversions) {
         {{"convert", "5 [m.km]", "m^2"}, 0, "5000 [m^2]\n"},
         {{"convert", "50 [g/kg]", "pct"}, 0, "5 [pct]\n"},
         {{"convert", "2 [cm/m]", "frac"}, 0, "0.02 [frac]\n"},
-        {{"convert", "2 [deg/rad]", "frac"}, 1, "error: Units do not match: 1 vs 1"},
+        {{"convert", "2 [deg/rad]", "frac"}, 0, "0.03490658504 [frac]\n"},
+        // A temperature scale ends at absolute zero.
+        {{"convert", "-300 [°C]", "K"}, 1, "error: Below absolute zero - -300 [°C] is -26.85 [K]"},
+        {{"convert", "-459.67 [°F]", "K"}, 0, "0 [K]\n"},
+        {{"convert", "-1 [K]", "°F"}, 1, "error: Below absolute zero - -1 [K] is -1 [K]"},
+        {{"convert", "-300 [dK]", "d°F"}, 0, "-540 [d°F]\n"},
         {{"convert", "2 [Hz]", "s"}, 0, "0.5 [s]\n"},
         {{"convert", "4 [min/km]", "km/h"}, 0, "15 [km/h]\n"},
         {{"convert", "0 [Hz]", "s"}, 1, "error: Zero has no reciprocal - 0 [Hz]"},
@@ -115,6 +120,8 @@ TEST(CliConvert, BaseAndAll) {
     EXPECT_EQ(r.out, "293.15 [K]\n20 [°C]\n68 [°F]\n");
     r = runCli({"--data", kData, "all", "5 [m/s.kg]"});
     EXPECT_EQ(r.status, 1);
+    r = runCli({"--data", kData, "base", "60 [rpm/s]"}); // a compound core among others
+    EXPECT_EQ(r.out, "6.283185307 [1/s^2]\n");
     r = runCli({"--data", kData, "base", "1 [s.S]"}); // s and S are different symbols
     EXPECT_EQ(r.out, "1 [s^4.A^2/m^2.kg]\n");
     r = runCli({"--data", kData, "all", "[km]"});

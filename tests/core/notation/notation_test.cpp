@@ -1,6 +1,7 @@
 #include "core/notation/abbreviations.h"
 #include "core/notation/notation.h"
 #include "core/notation/tokenizer.h"
+#include "core/notation/typedtext.h"
 #include "core/text/messages.h"
 
 #include <cmath>
@@ -184,4 +185,47 @@ TEST(ParseUnits, ShortcutAgreesWithTheFullReading) {
         ASSERT_EQ(fast, full) << t;
     }
     EXPECT_GT(handled, 10000);
+}
+
+// Typed text enters in stored form or is refused with a message; nothing is dropped.
+TEST(TypedText, ReadsWhatAPersonMeans) {
+    const SpellingMap spellings = {{"Nm", "N.m"}, {"degC", "°C"}, {"um", "m"}};
+    const TypedText typed(
+        [](const std::string& s) {
+            return s == "N" || s == "m" || s == "um" || s == "°C" || s == "s" || s == "uF";
+        },
+        &spellings);
+    struct Case {
+        const char* unitPart;
+        const char* stored; // nullptr when refused
+        const char* error;
+    } cases[] = {
+        {"Nm/s", "N.m/s", ""},
+        {"degC", "°C", ""},
+        {"um", "um", ""}, // a symbol wins over a spelling of the same name
+        {"µF", "uF", ""},
+        {"μm", "um", ""},
+        {"N\u00B7m", "N.m", ""},
+        {"kg  m", "kgm", ""}, // blanks shrink as the notation shrinks them
+        {"\u00BAC", "°C", ""},
+        {"m^2.0", "m^2.0", ""},
+        {"Nm^2", nullptr, "Nm stands for N.m and cannot have a degree; write its units apart"},
+        {"m^2.5", nullptr, "Wrong degree number (only whole numbers). 2.5"},
+        {"m\tm", nullptr, "Unknown character \"\t\" (U+0009) in the unit part"},
+        {"k\u00B5m", nullptr, "Unknown unit - k\u00B5m"},
+        {"2\u00B5m", nullptr, "Unknown character \"\u00B5\" (U+00B5) in the unit part"},
+        {"m\U0001F600", nullptr, "Unknown character \"\U0001F600\" (U+1F600) in the unit part"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unitPart);
+        const TypedReading r = typed.unitPart(c.unitPart);
+        EXPECT_EQ(r.ok, c.stored != nullptr);
+        EXPECT_EQ(r.text, c.stored ? c.stored : "");
+        EXPECT_EQ(r.error, c.error);
+    }
+    EXPECT_EQ(typed.quantity(" 5 [µm] ").text, "5 [um]");
+    EXPECT_EQ(typed.quantity("5 [m] x").error, "Unexpected text after the unit part - x");
+    EXPECT_EQ(typed.quantity("5 ]m[").error, "The unit part must stand in brackets - 5 ]m[");
+    EXPECT_EQ(typed.target(" [Nm] ").text, "N.m");
+    EXPECT_EQ(typed.target("[m]]").error, "Stray bracket in the target - [m]]");
 }
