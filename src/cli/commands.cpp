@@ -1,15 +1,12 @@
 #include "cli/commands.h"
 
 #include "core/appinfo/buildinfo.h"
-#include "core/engine/quantityconverter.h"
-#include "core/evaluator/tparser.h"
-#include "core/notation/spellings.h"
 #include "core/platform/dirmap.h"
+#include "core/session/convertersession.h"
 #include "core/text/em.h"
 #include "core/text/messages.h"
 #include "core/text/strutil.h"
 #include "core/text/textfile.h"
-#include "core/unitdata/tcats.h"
 #include "core/unitdata/unitsreader.h"
 #include "core/unitdata/validation.h"
 
@@ -98,25 +95,27 @@ const char* unitKindWord(TUnitKind k) {
     }
 }
 
-// Loads the data file into db; false (after a message on stderr) when it cannot be used.
-bool loadDatabase(const Args& a, TCats& db) {
+// The session over the data file; null (after a message on stderr) when it cannot be used.
+std::unique_ptr<ConverterSession> openSession(const Args& a, IMessages& messages) {
     const std::string file = a.data.empty() ? defaultDataFile() : a.data;
     if (!fileExists(file)) {
         err(std::string("error: No unit file. ") + file + "\n");
-        return false;
+        return nullptr;
     }
-    db.LoadFromString(LoadTextFile(file));
-    if (db.Data().isNull()) {
+    auto s = std::make_unique<ConverterSession>(messages, file);
+    s->setPrec(a.prec);
+    if (!s->load()) {
         err(std::string("error: ") + file + " is not a unit data file\n");
-        return false;
+        return nullptr;
     }
-    return true;
+    return s;
 }
 
-int cmdList(const Args& a) {
+int cmdList(const Args& a, IMessages& messages) {
     if (a.rest.size() > 2) return usage();
-    TCats db;
-    if (!loadDatabase(a, db)) return 1;
+    auto session = openSession(a, messages);
+    if (!session) return 1;
+    const TCats& db = session->iConvert();
     if (a.rest.size() == 1) {
         for (int i = 0; i < db.Count(); ++i)
             out(db.Items(i)->Name() + '\t' + catKindWord(db.Items(i)->Kind()) + '\n');
@@ -132,22 +131,6 @@ int cmdList(const Args& a) {
     return 0;
 }
 
-// The engine pair of the conversion commands, both over one parse of the data file.
-struct Engines {
-    TParser parser;
-    TConvert engine{parser};
-    QuantityConverter qc{engine};
-    SpellingMap spellings;
-};
-
-bool loadEngines(const Args& a, Engines& e) {
-    if (!loadDatabase(a, e.engine)) return false;
-    e.engine.setPrec(a.prec);
-    e.spellings = loadSpellings(spellingsFileFor(a.data.empty() ? defaultDataFile() : a.data));
-    e.qc.setSpellings(&e.spellings);
-    return true;
-}
-
 int printResult(const ConvertResult& r) {
     if (!r.ok) {
         err(std::string("error: ") + r.error + "\n");
@@ -159,34 +142,34 @@ int printResult(const ConvertResult& r) {
     return 0;
 }
 
-int cmdConvert(const Args& a) {
+int cmdConvert(const Args& a, IMessages& messages) {
     if (a.rest.size() != 3) return usage();
-    auto e = std::make_unique<Engines>();
-    if (!loadEngines(a, *e)) return 1;
-    return printResult(e->qc.convert(a.rest[1], a.rest[2]));
+    auto session = openSession(a, messages);
+    if (!session) return 1;
+    return printResult(session->converter().convert(a.rest[1], a.rest[2]));
 }
 
-int cmdBase(const Args& a) {
+int cmdBase(const Args& a, IMessages& messages) {
     if (a.rest.size() != 2) return usage();
-    auto e = std::make_unique<Engines>();
-    if (!loadEngines(a, *e)) return 1;
-    return printResult(e->qc.base(a.rest[1]));
+    auto session = openSession(a, messages);
+    if (!session) return 1;
+    return printResult(session->converter().base(a.rest[1]));
 }
 
-int cmdAll(const Args& a) {
+int cmdAll(const Args& a, IMessages& messages) {
     if (a.rest.size() != 2) return usage();
-    auto e = std::make_unique<Engines>();
-    if (!loadEngines(a, *e)) return 1;
+    auto session = openSession(a, messages);
+    if (!session) return 1;
     int status = 0;
-    for (const ConvertResult& r : e->qc.all(a.rest[1]))
+    for (const ConvertResult& r : session->converter().all(a.rest[1]))
         if (printResult(r) != 0) status = 1;
     return status;
 }
 
-int cmdBatch(const Args& a) {
+int cmdBatch(const Args& a, IMessages& messages) {
     if (a.rest.size() != 1) return usage();
-    auto e = std::make_unique<Engines>();
-    if (!loadEngines(a, *e)) return 1;
+    auto session = openSession(a, messages);
+    if (!session) return 1;
     // The whole input at once: per-character stream reads would cost more than converting.
     std::string input, out;
     char buf[65536];
@@ -200,7 +183,7 @@ int cmdBatch(const Args& a) {
         std::string line = input.substr(start, end - start);
         start = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const ConvertResult r = e->qc.batchLine(line);
+        const ConvertResult r = session->converter().batchLine(line);
         if (r.ok) {
             out += r.text;
         } else {
@@ -240,13 +223,13 @@ int cmdValidate(const Args& a) {
     return errors.empty() ? 0 : 1;
 }
 
-int dispatch(const Args& a) {
+int dispatch(const Args& a, IMessages& messages) {
     const std::string& cmd = a.rest[0];
-    if (cmd == "list") return cmdList(a);
-    if (cmd == "convert") return cmdConvert(a);
-    if (cmd == "base") return cmdBase(a);
-    if (cmd == "all") return cmdAll(a);
-    if (cmd == "batch") return cmdBatch(a);
+    if (cmd == "list") return cmdList(a, messages);
+    if (cmd == "convert") return cmdConvert(a, messages);
+    if (cmd == "base") return cmdBase(a, messages);
+    if (cmd == "all") return cmdAll(a, messages);
+    if (cmd == "batch") return cmdBatch(a, messages);
     if (cmd == "validate") return cmdValidate(a);
     if (cmd == "version" && a.rest.size() == 1) {
         out(std::string(kProgramVersion) + '\n');
@@ -278,7 +261,7 @@ int run(int argc, char** argv) {
     StderrMessages sink;
     ScopedMessages scope(sink);
     try {
-        return dispatch(a);
+        return dispatch(a, sink);
     } catch (const std::exception& e) {
         std::fflush(stdout);
         err(std::string("error: ") + e.what() + "\n");
