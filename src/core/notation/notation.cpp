@@ -1,7 +1,6 @@
 #include "core/notation/notation.h"
 
 #include "core/notation/tokenizer.h"
-#include "core/text/messages.h"
 #include "core/text/strutil.h"
 
 #include <cmath>
@@ -18,8 +17,8 @@ int32_t saturate(int64_t v) {
     return static_cast<int32_t>(v);
 }
 
-bool fail(const std::string& msg) {
-    showMessage(msg);
+bool fail(std::string* why, const std::string& msg) {
+    if (why) *why = msg;
     return false;
 }
 } // namespace
@@ -79,7 +78,7 @@ bool ParseUnitsSimple(std::string_view s, UnitEntries& list) {
     return true;
 }
 
-bool ParseUnits(std::string_view s, UnitEntries& list) {
+bool ParseUnits(std::string_view s, UnitEntries& list, std::string* why) {
     if (ParseUnitsSimple(s, list)) return true;
     list.clear();
     std::string w;
@@ -96,7 +95,7 @@ bool ParseUnits(std::string_view s, UnitEntries& list) {
         }
     }
     thread_local std::vector<TToken> toks; // reused: this runs on every keystroke
-    if (!Tokenize(w, U"\u00B0\u00C5", toks)) return false;
+    if (!Tokenize(w, U"\u00B0\u00C5", toks, why)) return false;
     if (trimView(s) == "1") return true;
     list.reserve(toks.size());
 
@@ -111,19 +110,19 @@ bool ParseUnits(std::string_view s, UnitEntries& list) {
                 i = 1;
                 continue;
             }
-            return fail("Wrong units format.");
+            return fail(why, "Wrong units format.");
         case TTokenKind::tkName: {
             int64_t degree = slash ? -1 : 1;
             if (i + 1 < count && toks[i + 1].text == "^" &&
                 toks[i + 1].kind == TTokenKind::tkOperator) {
                 if (i + 2 >= count || toks[i + 2].kind != TTokenKind::tkNumber)
-                    return fail("Wrong degree number.");
+                    return fail(why, "Wrong degree number.");
                 const double d = std::nearbyint(toks[i + 2].value);
                 // An overflowing literal reads as NaN: no degree at all.
                 if (std::isnan(d) || d > std::numeric_limits<int32_t>::max())
-                    return fail("Wrong degree number.");
+                    return fail(why, "Wrong degree number.");
                 if (d <= 0)
-                    return fail("Wrong degree number (only positive numbers). " + toks[i + 2].text);
+                    return fail(why, "Wrong degree number (only positive numbers). " + toks[i + 2].text);
                 degree = slash ? -static_cast<int64_t>(d) : static_cast<int64_t>(d);
                 list.push_back({t.text, static_cast<int32_t>(degree)});
                 i += 3;
@@ -136,10 +135,10 @@ bool ParseUnits(std::string_view s, UnitEntries& list) {
         case TTokenKind::tkOperator:
             if (t.text == ".") {
             } else if (t.text == "/") {
-                if (slash) return fail("Only one \"/\" is allowed.");
+                if (slash) return fail(why, "Only one \"/\" is allowed.");
                 slash = true;
             } else {
-                return fail("Only \".\" and \"/\" operators are allowed in dim part.");
+                return fail(why, "Only \".\" and \"/\" operators are allowed in dim part.");
             }
             ++i;
             continue;
@@ -180,7 +179,7 @@ bool UnitsOfField(std::string& text) {
     return false;
 }
 
-TDimRec ParseField(std::string_view text) {
+TDimRec ParseField(std::string_view text, std::string* why) {
     TDimRec r;
     size_t k = text.find('[');
     r.ValuStr = trim(k == std::string_view::npos ? text : text.substr(0, k));
@@ -189,7 +188,7 @@ TDimRec ParseField(std::string_view text) {
     if (UnitsOfField(u)) {
         r.UnitsStr = u;
         UnitEntries list;
-        if (ParseUnits(u, list)) r.units = std::move(list);
+        if (ParseUnits(u, list, why)) r.units = std::move(list);
     }
     return r;
 }

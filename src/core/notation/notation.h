@@ -1,8 +1,8 @@
 #pragma once
 // Quantity texts such as "12.5 [m/s^2]": the parser of a unit part into symbol/degree
 // entries, the reader of a whole quantity text, and the printers back to text. The parse
-// never throws: a malformed unit part is reported through the message interface and the
-// parse answers false.
+// never throws and shows nothing: a malformed unit part answers false with its message,
+// which the caller shows where it fits (a message box, a status line, an error result).
 
 #include <array>
 #include <cstdint>
@@ -34,8 +34,8 @@ using TBaseUnits = std::array<int32_t, 7>;
 /// m, kg, s, A, K, mol, cd: the order of base-unit texts.
 extern const std::array<const char*, 7> SIBaseSymbols;
 
-/// Parses a unit part; false after a message (the list then holds what was read).
-bool ParseUnits(std::string_view s, UnitEntries& list);
+/// Parses a unit part; false with the message in `why` (the list then holds what was read).
+bool ParseUnits(std::string_view s, UnitEntries& list, std::string* why = nullptr);
 /// The common case of ParseUnits without the tokenizer: true with the same list when the
 /// text holds only names, ".", "/" and whole degrees; false (list unspecified) otherwise.
 bool ParseUnitsSimple(std::string_view s, UnitEntries& list);
@@ -45,8 +45,9 @@ TUnitRec SplitUnitDeg(std::string_view entry);
 double ValueOfField(std::string_view text);
 /// Replaces the text by its unit part (between the first "[" and the first "]").
 bool UnitsOfField(std::string& text);
-/// The whole quantity text as a record.
-TDimRec ParseField(std::string_view text);
+/// The whole quantity text as a record; a unit part that does not parse leaves the units
+/// empty, with its message in `why`.
+TDimRec ParseField(std::string_view text, std::string* why = nullptr);
 /// Prints entries as a unit part (m/s^2); zero degrees are left out.
 std::string UnitListText(const std::vector<TUnitRec>& list);
 /// Prints base-unit degrees; all zero gives "1".

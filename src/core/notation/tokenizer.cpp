@@ -1,6 +1,5 @@
 #include "core/notation/tokenizer.h"
 
-#include "core/text/messages.h"
 #include "core/text/strutil.h"
 
 #include <type_traits>
@@ -84,7 +83,8 @@ bool accepting(State s) {
 
 // Scans the blank-reduced text: code points (char32_t) or, for ASCII input, bytes.
 template <class Text>
-bool scanTokens(const Text& t, std::u32string_view extra, std::vector<TToken>& out) {
+bool scanTokens(const Text& t, std::u32string_view extra, std::vector<TToken>& out,
+                std::string* why) {
     using Unit = std::make_unsigned_t<typename Text::value_type>;
     const size_t n = t.size();
     auto cp = [&](size_t q) -> char32_t { return static_cast<char32_t>(static_cast<Unit>(t[q])); };
@@ -97,7 +97,7 @@ bool scanTokens(const Text& t, std::u32string_view extra, std::vector<TToken>& o
             continue;
         }
         if (static_cast<int>(out.size()) >= kMaxTokens) {
-            showMessage("Input string has too many tokens.");
+            if (why) *why = "Input string has too many tokens.";
             return false;
         }
         TToken tok;
@@ -176,7 +176,8 @@ bool scanTokens(const Text& t, std::u32string_view extra, std::vector<TToken>& o
 
 } // namespace
 
-bool Tokenize(std::string_view s, std::u32string_view extra, std::vector<TToken>& out) {
+bool Tokenize(std::string_view s, std::u32string_view extra, std::vector<TToken>& out,
+              std::string* why) {
     out.clear();
     // Each run of k blanks becomes k mod 2 blanks (the trailing blank joins the last run).
     bool ascii = true;
@@ -196,7 +197,7 @@ bool Tokenize(std::string_view s, std::u32string_view extra, std::vector<TToken>
             t.push_back(ch);
         }
         if ((blanks + 1) % 2) t.push_back(' ');
-        return scanTokens(t, extra, out);
+        return scanTokens(t, extra, out, why);
     }
     thread_local std::u32string t; // reused: this runs on every keystroke
     t.clear();
@@ -227,13 +228,11 @@ bool Tokenize(std::string_view s, std::u32string_view extra, std::vector<TToken>
     }
     ++blanks;
     flush();
-    return scanTokens(t, extra, out);
+    return scanTokens(t, extra, out, why);
 }
 
 bool isSingleNameToken(std::string_view s) {
     std::vector<TToken> toks;
-    RecordingMessages quiet;
-    ScopedMessages scope(quiet);
     return Tokenize(s, U"\u00B0\u00C5", toks) && toks.size() == 1 &&
            toks[0].kind == TTokenKind::tkName && toks[0].text == s;
 }

@@ -21,8 +21,10 @@ struct TToken {
 constexpr int kMaxTokens = 100;
 
 /// Tokenizes `s`; `extraNameChars` are code points that also count as name characters.
-/// Answers false after the "too many tokens" message (the tokens read so far are kept).
-bool Tokenize(std::string_view s, std::u32string_view extraNameChars, std::vector<TToken>& out);
+/// Answers false with the "too many tokens" message in `why` (the tokens read so far are
+/// kept).
+bool Tokenize(std::string_view s, std::u32string_view extraNameChars, std::vector<TToken>& out,
+              std::string* why = nullptr);
 
 /// True when `s` tokenizes (with the unit notation's extra name characters) into exactly
 /// one name token equal to `s`.
