@@ -246,12 +246,24 @@ void UnitsDataValidator::checkSupplementaryCore(pugi::xml_node core, const UnitE
         add(errors, "Unknown core-unit of suplemental category", core);
         return;
     }
-    const pugi::xml_node base = fCats[static_cast<size_t>(cat)].units[static_cast<size_t>(unit)];
-    if (!is(base, "type", "si-unit") || p[0].UnitDeg < 2)
+    const Cat& root = fCats[static_cast<size_t>(cat)];
+    const pugi::xml_node base = root.units[static_cast<size_t>(unit)];
+    if (!is(base, "type", "si-unit") || p[0].UnitDeg < 2) {
         add(errors,
             std::string("Core-unit (") + attr(core, "symbol") +
                 ") of supplemental category must be a root core-unit to a power of 2 or more",
             core);
+        return;
+    }
+    // A category with rule units converts in the first power only.
+    for (pugi::xml_node u : root.units)
+        if (listed(u) && KindIndexUnit(attr(u, "type")) == 2) {
+            add(errors,
+                std::string("Core-unit (") + attr(core, "symbol") +
+                    ") of supplemental category cannot be a power of a category with rule units",
+                core);
+            return;
+        }
 }
 
 void UnitsDataValidator::checkUnit(pugi::xml_node c, int self, Sink& errors) const {

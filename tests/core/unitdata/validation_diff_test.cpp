@@ -103,6 +103,12 @@ class ReferenceValidator {
         return false;
     }
 
+    bool hasRuleUnit(pugi::xml_node cat) const {
+        for (auto u : kids(cat, "unit"))
+            if ((!fEnabledOnly || on(u)) && KindIndexUnit(at(u, "type")) == 2) return true;
+        return false;
+    }
+
     bool keywordsKnown(const std::string& kw) const {
         for (const auto& item : readCommaText(kw)) {
             bool found = false;
@@ -152,6 +158,11 @@ class ReferenceValidator {
                     out.push_back({"Core-unit (" + at(k, "symbol") +
                                        ") of supplemental category must be a root core-unit to "
                                        "a power of 2 or more",
+                                   k});
+                else if (hasRuleUnit(fCats[static_cast<size_t>(a)]))
+                    out.push_back({"Core-unit (" + at(k, "symbol") +
+                                       ") of supplemental category cannot be a power of a "
+                                       "category with rule units",
                                    k});
             } else {
                 out.push_back({"Core-unit of suplemental category must have one root core-unit to "

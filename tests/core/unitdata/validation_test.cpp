@@ -191,6 +191,12 @@ const std::vector<Case> kCases = {
             <unit name='per second squared' type='si-unit' enabled='1' symbol='1/s^2'/></category>
           <category name='Volume' type='sup' enabled='1'>
             <unit name='cubic metre' type='si-unit' enabled='1' symbol='m^3'/></category>
+          <category name='Temperature' type='root' enabled='1'>
+            <unit name='kelvin' type='si-unit' enabled='1' symbol='K' in_base_units='K'/>
+            <unit name='celsius' type='RULE' enabled='1' symbol='dC' rule_from='#' rule_to='#'/>
+          </category>
+          <category name='Kelvin squared' type='sup' enabled='1'>
+            <unit name='square kelvin' type='si-unit' enabled='1' symbol='K^2'/></category>
         </domain>)",
      false,
      {"Core-unit (1/m) of supplemental category must be a root core-unit to a power of 2 or "
@@ -200,7 +206,9 @@ const std::vector<Case> kCases = {
       "Core-unit (m^1) of supplemental category must be a root core-unit to a power of 2 or "
       "more|unit:metre to the first",
       "Core-unit (1/s^2) of supplemental category must be a root core-unit to a power of 2 or "
-      "more|unit:per second squared"},
+      "more|unit:per second squared",
+      "Core-unit (K^2) of supplemental category cannot be a power of a category with rule "
+      "units|unit:square kelvin"},
      {}},
     {"duplicate entries past the cap are counted, not listed",
      manyOfOneName(),
