@@ -81,4 +81,32 @@ void BM_Validate20000Units(benchmark::State& state) {
 }
 BENCHMARK(BM_Validate20000Units)->Unit(benchmark::kMillisecond);
 
+// A hostile file: 20,000 units of one name would make about 4e8 duplicate entries; past
+// the cap they are only counted.
+std::string oneNameDocument(int units) {
+    std::string s = std::string("<UnitsData><description version=\"1.00\" copyright=\"") +
+                    kCopyrightNotice +
+                    "\"/>\n<domain name=\"D\" enabled=\"1\">\n<category name=\"C\" "
+                    "type=\"root\" enabled=\"1\">\n";
+    for (int n = 0; n < units; ++n)
+        s += std::string("<unit name=\"same\" type=\"") + (n ? "factor" : "si-unit") +
+             "\" enabled=\"1\" symbol=\"u" + letters(n) + "\" factor=\"2\"/>\n";
+    return s + "</category>\n</domain>\n</UnitsData>\n";
+}
+
+void BM_Validate20000UnitsOfOneName(benchmark::State& state) {
+    XmlDocPtr doc = parseUnitsText(oneNameDocument(20000));
+    if (!doc) {
+        state.SkipWithError("the generated document does not parse");
+        return;
+    }
+    std::vector<ValidationEntry> errors;
+    for (auto _ : state) {
+        ValidateUnitsData(unitsDataOf(doc), errors, false);
+        benchmark::DoNotOptimize(errors.data());
+    }
+    state.counters["entries"] = static_cast<double>(errors.size());
+}
+BENCHMARK(BM_Validate20000UnitsOfOneName)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -225,6 +225,11 @@ def validate(root):
             elif kind == "sup":
                 if len(p) != 1 or find_root(p[0][0]) is None:
                     errs.append("%s: core %s is not a power of a root unit" % (cname, core.get("symbol")))
+                elif (p[0][1] < 2 or not any(u.get("type") == "si-unit" and u.get("symbol") == p[0][0]
+                                             for u in find_root(p[0][0]).findall("unit"))):
+                    # the converter reaches it through the root core unit and the degree's size
+                    errs.append("%s: core %s is not a root core unit to a power of 2 or more"
+                                % (cname, core.get("symbol")))
             elif kind == "comp":
                 for s, _ in p:
                     if find_root(s) is None:

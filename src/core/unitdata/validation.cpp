@@ -108,20 +108,35 @@ bool UnitsDataValidator::KeywordsKnown(std::string_view kw) const {
     return true;
 }
 
-void UnitsDataValidator::add(std::vector<ValidationEntry>& errors, std::string message,
-                             pugi::xml_node node) const {
-    errors.push_back(
+struct UnitsDataValidator::Sink {
+    std::vector<ValidationEntry>& list;
+    size_t duplicatesKept = 0;
+    uint64_t duplicatesLeftOut = 0;
+};
+
+void UnitsDataValidator::add(Sink& errors, std::string message, pugi::xml_node node) const {
+    errors.list.push_back(
         {std::move(message), node ? XmlNodeRef(fDoc, node) : XmlNodeRef(), attr(node, "name")});
 }
 
-void UnitsDataValidator::add(std::vector<ValidationEntry>& errors, const char* message,
-                             pugi::xml_node node) const {
+void UnitsDataValidator::add(Sink& errors, const char* message, pugi::xml_node node) const {
     add(errors, std::string(message), node);
 }
 
-void UnitsDataValidator::Validate(std::vector<ValidationEntry>& errors,
+void UnitsDataValidator::addDuplicates(Sink& errors, const char* message, pugi::xml_node node,
+                                       uint64_t count) const {
+    const uint64_t room = kMaxDuplicateEntries - errors.duplicatesKept;
+    const uint64_t kept = std::min(count, room);
+    for (uint64_t i = 0; i < kept; ++i)
+        add(errors, message, node);
+    errors.duplicatesKept += static_cast<size_t>(kept);
+    errors.duplicatesLeftOut += count - kept;
+}
+
+void UnitsDataValidator::Validate(std::vector<ValidationEntry>& list,
                                   const ProgressFn& progress) const {
-    errors.clear();
+    list.clear();
+    Sink errors{list};
     if (!is(fDescription, "version", "1.00"))
         add(errors, "Wrong version - possible mismaches.", pugi::xml_node());
     if (!is(fDescription, "copyright", kCopyrightNotice))
@@ -137,8 +152,8 @@ void UnitsDataValidator::Validate(std::vector<ValidationEntry>& errors,
 
             if (trimView(attr(c, "name")).empty()) add(errors, "Category name is empty", c);
             if (KindIndexCat(attr(c, "type")) < 0) add(errors, "Category type is wrong", c);
-            for (int x : fCatsByName.at(upperCase(attr(c, "name"))))
-                if (x != ci) add(errors, "Duplicated category names", c);
+            const size_t sameName = fCatsByName.at(upperCase(attr(c, "name"))).size();
+            addDuplicates(errors, "Duplicated category names", c, sameName - 1);
 
             checkCoreUnit(cat, errors);
 
@@ -150,9 +165,13 @@ void UnitsDataValidator::Validate(std::vector<ValidationEntry>& errors,
             ++ci;
         }
     }
+    if (errors.duplicatesLeftOut > 0)
+        add(errors,
+            std::to_string(errors.duplicatesLeftOut) + " further duplicate entries left out.",
+            pugi::xml_node());
 }
 
-void UnitsDataValidator::checkCoreUnit(const Cat& cat, std::vector<ValidationEntry>& errors) const {
+void UnitsDataValidator::checkCoreUnit(const Cat& cat, Sink& errors) const {
     pugi::xml_node c = cat.node;
     pugi::xml_node core;
     int cores = 0;
@@ -165,19 +184,19 @@ void UnitsDataValidator::checkCoreUnit(const Cat& cat, std::vector<ValidationEnt
         add(errors, "Each category must have one core-unit", c);
         return;
     }
+    // The converter loads no unit whose enabled is 0, and a category without its core
+    // unit converts everything to nothing.
+    if (!enabledNode(core))
+        add(errors,
+            std::string("Core-unit (") + attr(core, "symbol") + ") of category " + attr(c, "name") +
+                " must be enabled",
+            core);
     UnitEntries p;
     if (!ParseUnits(attr(core, "symbol"), p)) return;
     int a = -1, b = -1, unused = -1;
     switch (KindIndexCat(attr(c, "type"))) {
     case 1: // sup
-        if (p.size() == 1) {
-            if (!FindUnitBySymbol(p[0].UnitStr, true, a, unused))
-                add(errors, "Unknown core-unit of suplemental category", core);
-        } else {
-            add(errors,
-                "Core-unit of suplemental category must have one root core-unit to be supl. to",
-                core);
-        }
+        checkSupplementaryCore(core, p, errors);
         break;
     case 2: // comp
         for (const auto& e : p)
@@ -212,8 +231,42 @@ void UnitsDataValidator::checkCoreUnit(const Cat& cat, std::vector<ValidationEnt
     }
 }
 
-void UnitsDataValidator::checkUnit(pugi::xml_node c, int self,
-                                   std::vector<ValidationEntry>& errors) const {
+// The converter reaches a supplementary unit as a power of the root category's core
+// unit, through the degree's magnitude: a reciprocal, a first power or a power of
+// another unit of that category would convert wrongly.
+void UnitsDataValidator::checkSupplementaryCore(pugi::xml_node core, const UnitEntries& p,
+                                                Sink& errors) const {
+    if (p.size() != 1) {
+        add(errors, "Core-unit of suplemental category must have one root core-unit to be supl. to",
+            core);
+        return;
+    }
+    int cat = -1, unit = -1;
+    if (!FindUnitBySymbol(p[0].UnitStr, true, cat, unit)) {
+        add(errors, "Unknown core-unit of suplemental category", core);
+        return;
+    }
+    const Cat& root = fCats[static_cast<size_t>(cat)];
+    const pugi::xml_node base = root.units[static_cast<size_t>(unit)];
+    if (!is(base, "type", "si-unit") || p[0].UnitDeg < 2) {
+        add(errors,
+            std::string("Core-unit (") + attr(core, "symbol") +
+                ") of supplemental category must be a root core-unit to a power of 2 or more",
+            core);
+        return;
+    }
+    // A category with rule units converts in the first power only.
+    for (pugi::xml_node u : root.units)
+        if (listed(u) && KindIndexUnit(attr(u, "type")) == 2) {
+            add(errors,
+                std::string("Core-unit (") + attr(core, "symbol") +
+                    ") of supplemental category cannot be a power of a category with rule units",
+                core);
+            return;
+        }
+}
+
+void UnitsDataValidator::checkUnit(pugi::xml_node c, int self, Sink& errors) const {
     const Listed& me = fListed[static_cast<size_t>(self)];
     pugi::xml_node u = me.node;
     if (!KeywordsKnown(attr(u, "kw"))) add(errors, "Incorrect keyword(s)", u);
@@ -221,20 +274,29 @@ void UnitsDataValidator::checkUnit(pugi::xml_node c, int self,
     if (*attr(u, "symbol") == '\0') add(errors, "Unit symbol is empty", u);
 
     // Every other listed unit with the same name or symbol, in document order, the name
-    // entry before the symbol entry: the two sorted buckets merged by position.
+    // entry before the symbol entry: the two sorted buckets merged by position. Once the
+    // cap is reached the rest is only counted.
     const std::vector<int>& names = *me.sameName;
     const std::vector<int>& symbols = *me.sameSymbol;
+    uint64_t left = (names.size() - 1) + (symbols.size() - 1); // both hold this unit
     size_t i = 0, j = 0;
-    while (i < names.size() || j < symbols.size()) {
+    while (left > 0 && errors.duplicatesKept < kMaxDuplicateEntries) {
         const int n = i < names.size() ? names[i] : INT32_MAX;
         const int s = j < symbols.size() ? symbols[j] : INT32_MAX;
         const int v = std::min(n, s);
         if (n == v) ++i;
         if (s == v) ++j;
         if (v == self) continue;
-        if (n == v) add(errors, "Duplicated unit names", u);
-        if (s == v) add(errors, "Duplicated unit symbols", u);
+        if (n == v) {
+            addDuplicates(errors, "Duplicated unit names", u, 1);
+            --left;
+        }
+        if (s == v) {
+            addDuplicates(errors, "Duplicated unit symbols", u, 1);
+            --left;
+        }
     }
+    errors.duplicatesLeftOut += left;
 
     switch (KindIndexUnit(attr(u, "type"))) {
     case -1:

@@ -4,8 +4,11 @@
 // attribute is taken straight from the XML nodes, because the typed views add the
 // attributes they find missing.
 
+#include "core/notation/notation.h"
 #include "core/unitdata/unitsdata.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -23,6 +26,10 @@ struct ValidationEntry {
     std::string name;
 };
 
+/// Duplicate-name and duplicate-symbol entries kept per run: k units of one name make
+/// k(k-1) of them, so the rest are only counted and summed up in one closing entry.
+inline constexpr size_t kMaxDuplicateEntries = 1000;
+
 /// Called once per category before it is checked: its name, the number of collected
 /// categories checked before it, and the number of collected categories.
 using ProgressFn = std::function<void(const std::string& categoryName, int position, int count)>;
@@ -30,7 +37,9 @@ using ProgressFn = std::function<void(const std::string& categoryName, int posit
 /// Empties `errors`, then adds one entry per fault in a fixed order. With `enabledOnly`,
 /// categories and units whose `enabled` is 0 are neither checked nor compared with;
 /// domains whose `enabled` is 0 are skipped in both modes. Malformed unit texts are
-/// reported through the message interface while the check goes on.
+/// reported through the message interface while the check goes on. Past
+/// kMaxDuplicateEntries duplicate entries, the further ones are left out and the list
+/// ends with "N further duplicate entries left out.".
 void ValidateUnitsData(const IXMLUnitsDataType& root, std::vector<ValidationEntry>& errors,
                        bool enabledOnly, const ProgressFn& progress = {});
 
@@ -66,12 +75,17 @@ class UnitsDataValidator {
         int cat;
         int unit;
     };
+    struct Sink; // the error list with the count of duplicate entries kept and left out
 
     bool listed(pugi::xml_node unit) const;
-    void checkCoreUnit(const Cat& c, std::vector<ValidationEntry>& errors) const;
-    void checkUnit(pugi::xml_node c, int self, std::vector<ValidationEntry>& errors) const;
-    void add(std::vector<ValidationEntry>& errors, const char* message, pugi::xml_node node) const;
-    void add(std::vector<ValidationEntry>& errors, std::string message, pugi::xml_node node) const;
+    void checkCoreUnit(const Cat& c, Sink& errors) const;
+    void checkSupplementaryCore(pugi::xml_node core, const UnitEntries& p, Sink& errors) const;
+    void checkUnit(pugi::xml_node c, int self, Sink& errors) const;
+    void add(Sink& errors, const char* message, pugi::xml_node node) const;
+    void add(Sink& errors, std::string message, pugi::xml_node node) const;
+    /// `count` entries of a duplicate message, as many as the cap leaves room for.
+    void addDuplicates(Sink& errors, const char* message, pugi::xml_node node,
+                       uint64_t count) const;
 
     XmlDocPtr fDoc;
     pugi::xml_node fDescription;

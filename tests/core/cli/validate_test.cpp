@@ -1,3 +1,4 @@
+#include "core/appinfo/buildinfo.h"
 #include "support/runcli.h"
 #include "support/tempdir.h"
 
@@ -41,4 +42,24 @@ TEST(CliValidate, UnreadableFilesAndUsage) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "error: No unit file. " + t.file("missing.unt") + "\n");
     EXPECT_EQ(runCli({"--data", t.file("broken.unt"), "validate", "--everything"}).status, 2);
+}
+
+// k units of one name make k(k-1) entries; a hostile file must not make the program
+// hold millions of them.
+TEST(CliValidate, DuplicateEntriesPastTheCapAreCounted) {
+    tarnel::test::TempDir t;
+    std::string doc = std::string("<UnitsData><description version='1.00' copyright='") +
+                      tarnel::kCopyrightNotice +
+                      "'/><domain name='D' enabled='1'><category name='C' type='root' "
+                      "enabled='1'><unit name='same' type='si-unit' enabled='1' symbol='u0'/>";
+    for (int i = 1; i < 3000; ++i)
+        doc += "<unit name='same' type='factor' enabled='1' symbol='u" + std::to_string(i) +
+               "' factor='2'/>";
+    t.write("many.unt", doc + "</category></domain></UnitsData>");
+    auto r = runCli({"--data", t.file("many.unt"), "validate"});
+    EXPECT_EQ(r.status, 1);
+    std::string expected;
+    for (int i = 0; i < 1000; ++i)
+        expected += "Duplicated unit names\tsame\n";
+    EXPECT_EQ(r.out, expected + "8996000 further duplicate entries left out.\t\n");
 }

@@ -98,6 +98,29 @@ const std::string kUnitDuplicates = R"(
       <unit name='metre' type='si-unit' enabled='1' symbol='m'/></category>
   </domain>)";
 
+// 33 units of one name give 33 x 32 name entries: 1000 kept, 56 left out, and two more
+// left out for a pair of categories of one name behind them. The faults that are not
+// duplicates are all kept, in their places.
+std::string manyOfOneName() {
+    std::string s = "<domain name='D' enabled='1'><category name='Many' type='root' enabled='1'>";
+    for (int i = 1; i <= 33; ++i)
+        s += std::string("<unit name='same' type='") + (i == 1 ? "si-unit" : "factor") +
+             "' enabled='1' symbol='s" + std::to_string(i) + "' factor='" + (i == 33 ? "x" : "2") +
+             "'/>";
+    return s + "</category><category name='Pair' type='bogus' enabled='1'>"
+               "<unit name='p1' type='si-unit' enabled='1' symbol='p1'/></category>"
+               "<category name='pair' type='root' enabled='1'>"
+               "<unit name='p2' type='si-unit' enabled='1' symbol='p2'/></category></domain>";
+}
+
+std::vector<std::string> manyOfOneNameEntries() {
+    std::vector<std::string> e(1000, "Duplicated unit names|unit:same");
+    e.push_back("Wrong conversion factor|unit:same");
+    e.push_back("Category type is wrong|category:Pair");
+    e.push_back("58 further duplicate entries left out.|");
+    return e;
+}
+
 const std::vector<Case> kCases = {
     {"clean document", "", false, {}, {}},
     {"category name and type",
@@ -137,6 +160,60 @@ const std::vector<Case> kCases = {
      {"Each category must have one core-unit|category:Area",
       "Each category must have one core-unit|category:Empty",
       "Each category must have one core-unit|category:Speed"},
+     {}},
+    {"a core unit the converter would not load",
+     R"(<domain name='D' enabled='1'>
+          <category name='Angle' type='root' enabled='1'>
+            <unit name='radian' type='si-unit' enabled='0' symbol='rad' in_base_units='1'/>
+            <unit name='degree' type='factor' enabled='1' symbol='deg' factor='0.017'/></category>
+          <category name='Turns' type='root' enabled='1'>
+            <unit name='turn' type='si-unit' enabled='x' symbol='tr'/></category>
+          <category name='Loaded' type='root' enabled='1'>
+            <unit name='loaded' type='si-unit' enabled='2' symbol='ld'/></category>
+          <category name='Off' type='root' enabled='0'>
+            <unit name='off' type='si-unit' enabled='0' symbol='off'/></category>
+        </domain>)",
+     true,
+     {"Core-unit (rad) of category Angle must be enabled|unit:radian",
+      "Core-unit (tr) of category Turns must be enabled|unit:turn"},
+     {}},
+    {"supplementary cores the converter cannot reach as a power of a root core unit",
+     R"(<domain name='D' enabled='1'>
+          <category name='Wavenumber' type='sup' enabled='1'>
+            <unit name='per metre' type='si-unit' enabled='1' symbol='1/m'/>
+            <unit name='per centimetre' type='factor' enabled='1' symbol='pcm' factor='100'/>
+          </category>
+          <category name='Land' type='sup' enabled='1'>
+            <unit name='square kilometre' type='si-unit' enabled='1' symbol='km^2'/></category>
+          <category name='Line' type='sup' enabled='1'>
+            <unit name='metre to the first' type='si-unit' enabled='1' symbol='m^1'/></category>
+          <category name='Jerk' type='sup' enabled='1'>
+            <unit name='per second squared' type='si-unit' enabled='1' symbol='1/s^2'/></category>
+          <category name='Volume' type='sup' enabled='1'>
+            <unit name='cubic metre' type='si-unit' enabled='1' symbol='m^3'/></category>
+          <category name='Temperature' type='root' enabled='1'>
+            <unit name='kelvin' type='si-unit' enabled='1' symbol='K' in_base_units='K'/>
+            <unit name='celsius' type='RULE' enabled='1' symbol='dC' rule_from='#' rule_to='#'/>
+          </category>
+          <category name='Kelvin squared' type='sup' enabled='1'>
+            <unit name='square kelvin' type='si-unit' enabled='1' symbol='K^2'/></category>
+        </domain>)",
+     false,
+     {"Core-unit (1/m) of supplemental category must be a root core-unit to a power of 2 or "
+      "more|unit:per metre",
+      "Core-unit (km^2) of supplemental category must be a root core-unit to a power of 2 or "
+      "more|unit:square kilometre",
+      "Core-unit (m^1) of supplemental category must be a root core-unit to a power of 2 or "
+      "more|unit:metre to the first",
+      "Core-unit (1/s^2) of supplemental category must be a root core-unit to a power of 2 or "
+      "more|unit:per second squared",
+      "Core-unit (K^2) of supplemental category cannot be a power of a category with rule "
+      "units|unit:square kelvin"},
+     {}},
+    {"duplicate entries past the cap are counted, not listed",
+     manyOfOneName(),
+     false,
+     manyOfOneNameEntries(),
      {}},
     {"supplementary categories",
      R"(<domain name='D' enabled='1'>
