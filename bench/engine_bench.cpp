@@ -1,6 +1,7 @@
 // Conversion costs: one keystroke's reconversion, a rule unit, and batch lines.
 #include "core/engine/quantityconverter.h"
 #include "core/evaluator/tparser.h"
+#include "core/text/messages.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,7 +10,8 @@ using namespace tarnel;
 namespace {
 struct Fixture {
     TParser parser;
-    TConvert engine{parser};
+    RecordingMessages messages;
+    TConvert engine{parser, messages};
     QuantityConverter qc{engine};
     explicit Fixture(const char* file = TARNEL_DATA "/default.unt") {
         engine.LoadFromFile(file);
@@ -61,8 +63,9 @@ BENCHMARK(BM_Batch10000)->Unit(benchmark::kMillisecond);
 
 static void BM_LoadDefaultIntoTConvert(benchmark::State& state) {
     TParser parser;
+    RecordingMessages messages;
     for (auto _ : state) {
-        TConvert engine(parser, TARNEL_DATA "/default.unt");
+        TConvert engine(parser, messages, TARNEL_DATA "/default.unt");
         benchmark::DoNotOptimize(engine.AllUnits.Count());
     }
 }

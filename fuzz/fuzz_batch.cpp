@@ -14,9 +14,8 @@ using namespace tarnel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static RecordingMessages quiet;
-    static ScopedMessages scope(quiet);
     static TParser parser;
-    static TConvert engine(parser, TARNEL_DATA "/default.unt");
+    static TConvert engine(parser, quiet, TARNEL_DATA "/default.unt");
     static QuantityConverter qc(engine);
     static const TypedText typed([](const std::string& s) {
         int c, u;

@@ -14,10 +14,9 @@ using namespace tarnel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static RecordingMessages quiet;
-    static ScopedMessages scope(quiet);
     static TParser parser;
     static TConvert* engine = [] {
-        auto* e = new TConvert(parser, TARNEL_DATA "/default.unt");
+        auto* e = new TConvert(parser, quiet, TARNEL_DATA "/default.unt");
         e->setPrec(10);
         return e;
     }();

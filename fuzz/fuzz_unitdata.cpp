@@ -26,14 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const EM&) {
         return 0;
     }
-    XmlDocPtr doc = parseUnitsText(text);
+    XmlDocPtr doc = parseUnitsText(text).doc;
     if (!doc) return 0;
     IXMLUnitsDataType root = unitsDataOf(doc);
     std::vector<ValidationEntry> errors;
     ValidateUnitsData(root, errors, false);
     ValidateUnitsData(root, errors, true);
     const std::string w1 = WriteUnitsData(root, itemTreeOf(root));
-    XmlDocPtr back = parseUnitsText(decodeText(encodeCp1252(w1)));
+    XmlDocPtr back = parseUnitsText(decodeText(encodeCp1252(w1))).doc;
     if (!back) std::abort();
     IXMLUnitsDataType r2 = unitsDataOf(back);
     if (WriteUnitsData(r2, itemTreeOf(r2)) != w1) std::abort();

@@ -203,7 +203,7 @@ int cmdBatch(const Args& a, IMessages& messages) {
 }
 
 // One line per entry, MESSAGE<TAB>NAME; any entry makes the exit status 1.
-int cmdValidate(const Args& a) {
+int cmdValidate(const Args& a, IMessages& messages) {
     bool all = false;
     for (size_t i = 1; i < a.rest.size(); ++i) {
         if (a.rest[i] != "--all") return usage();
@@ -214,10 +214,14 @@ int cmdValidate(const Args& a) {
         err(std::string("error: No unit file. ") + file + "\n");
         return 1;
     }
-    XmlDocPtr doc = parseUnitsText(LoadTextFile(file));
-    if (!doc) return 1; // the parser's message is already on stderr
+    // Parsed apart from the engines: a file that cannot load is what validation explains.
+    const UnitsParse p = parseUnitsText(LoadTextFile(file));
+    if (!p.doc) {
+        messages.info(p.error);
+        return 1;
+    }
     std::vector<ValidationEntry> errors;
-    ValidateUnitsData(unitsDataOf(doc), errors, !all);
+    ValidateUnitsData(unitsDataOf(p.doc), errors, !all);
     for (const auto& e : errors)
         out(e.message + '\t' + e.name + '\n');
     return errors.empty() ? 0 : 1;
@@ -230,7 +234,7 @@ int dispatch(const Args& a, IMessages& messages) {
     if (cmd == "base") return cmdBase(a, messages);
     if (cmd == "all") return cmdAll(a, messages);
     if (cmd == "batch") return cmdBatch(a, messages);
-    if (cmd == "validate") return cmdValidate(a);
+    if (cmd == "validate") return cmdValidate(a, messages);
     if (cmd == "version" && a.rest.size() == 1) {
         out(std::string(kProgramVersion) + '\n');
         return 0;

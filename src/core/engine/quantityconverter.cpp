@@ -14,16 +14,20 @@ namespace tarnel {
 
 namespace {
 
-// Messages raised while converting become the result's error instead of popping up.
+// The engine's messages while converting become the result's error instead of popping up.
 class Capture {
   public:
-    Capture() : fScope(fRec) {}
+    explicit Capture(TConvert& e) : fEng(e), fOld(e.redirectMessages(fRec)) {}
+    ~Capture() { fEng.redirectMessages(fOld); }
+    Capture(const Capture&) = delete;
+    Capture& operator=(const Capture&) = delete;
     std::string first() const { return fRec.texts.empty() ? std::string() : fRec.texts.front(); }
     bool any() const { return !fRec.texts.empty(); }
 
   private:
+    TConvert& fEng;
     RecordingMessages fRec;
-    ScopedMessages fScope;
+    IMessages& fOld;
 };
 
 // Restores ValFix on every exit path.
@@ -97,8 +101,6 @@ std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture
 
 // A result counts only when it names exactly the target's units with their degrees.
 bool hasUnitsOf(const TConvert& e, const std::string& target) {
-    RecordingMessages quiet;
-    ScopedMessages scope(quiet);
     UnitEntries got, want;
     return ParseUnits(e.unitPart(), got) && ParseUnits(target, want) && got == want;
 }
@@ -162,7 +164,7 @@ std::string QuantityConverter::belowAbsoluteZero(const std::string& quantity) co
 
 ConvertResult QuantityConverter::convertStored(const std::string& quantity,
                                                const std::string& trg) {
-    Capture cap;
+    Capture cap(fEng);
     ValFixCleared fix(fEng);
     const double value = ValueOfField(quantity);
     if (std::isnan(value)) return failure(notANumber(quantity));
@@ -197,11 +199,10 @@ ConvertResult QuantityConverter::convertStored(const std::string& quantity,
 }
 
 ConvertResult QuantityConverter::throughSI(const std::string& quantity, const std::string& trg) {
-    Capture cap;
-    std::string units = quantity;
+    std::string units = quantity, why;
     UnitsOfField(units);
     UnitEntries se, te;
-    if (!ParseUnits(units, se) || !ParseUnits(trg, te)) return failure(cap.first());
+    if (!ParseUnits(units, se, &why) || !ParseUnits(trg, te, &why)) return failure(why);
     const SIReduction s = reduceToSI(fEng, se);
     if (!s.ok) return failure(s.error);
     const SIReduction t = reduceToSI(fEng, te);
@@ -227,7 +228,7 @@ ConvertResult QuantityConverter::base(const std::string& typedQuantity) {
     const TypedReading q = typed().quantity(typedQuantity);
     if (!q.ok) return failure(q.error);
     const std::string& quantity = q.text;
-    Capture cap;
+    Capture cap(fEng);
     ValFixCleared fix(fEng);
     try {
         if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty()) return failure(why);
@@ -279,7 +280,7 @@ std::vector<ConvertResult> QuantityConverter::all(const std::string& typedQuanti
     const TypedReading q = typed().quantity(typedQuantity);
     if (!q.ok) return {failure(q.error)};
     const std::string& quantity = q.text;
-    Capture cap;
+    Capture cap(fEng);
     ValFixCleared fix(fEng);
     std::string src = quantity;
     int ci, ui;

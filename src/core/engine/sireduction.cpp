@@ -1,7 +1,5 @@
 #include "core/engine/sireduction.h"
 
-#include "core/text/messages.h"
-
 #include <cmath>
 #include <limits>
 
@@ -32,8 +30,6 @@ void addCoreDegrees(TUnit& core, int64_t degree, BaseDegrees& out) {
     for (size_t i = 0; i < 7; ++i)
         if (b[i]) out[SIBaseSymbols[i]] += int64_t(b[i]) * degree;
     // rad, rad/s, sr: their base definition is a ratio, but their symbol tells the angle.
-    RecordingMessages quiet;
-    ScopedMessages scope(quiet);
     UnitEntries parts;
     if (!ParseUnits(core.Symbol(), parts)) return;
     for (const TUnitRec& p : parts)

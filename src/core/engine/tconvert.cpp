@@ -17,8 +17,20 @@ int sign(int d) {
 }
 } // namespace
 
-TConvert::TConvert(TParser& parser, const std::string& filename) : fParser(&parser) {
+TConvert::TConvert(TParser& parser, IMessages& messages) : fParser(&parser), fMessages(&messages) {
+    setMessages(fMessages);
+}
+
+TConvert::TConvert(TParser& parser, IMessages& messages, const std::string& filename)
+    : TConvert(parser, messages) {
     LoadFromFile(filename);
+}
+
+IMessages& TConvert::redirectMessages(IMessages& to) {
+    IMessages& old = *fMessages;
+    fMessages = &to;
+    setMessages(fMessages);
+    return old;
 }
 
 void TConvert::Clear() {
@@ -28,7 +40,7 @@ void TConvert::Clear() {
 }
 
 void TConvert::message(const std::string& text) const {
-    if (!fQuiet) showMessage(text);
+    if (!fQuiet) fMessages->info(text);
 }
 
 void TConvert::setField(const std::string& v) {
@@ -57,7 +69,11 @@ void TConvert::setFieldParts(std::string valueText, const std::string& units) {
 
 void TConvert::insertUnits(const std::string& units) {
     UnitEntries list;
-    if (!ParseUnits(units, list)) return;
+    std::string why;
+    if (!ParseUnits(units, list, &why)) {
+        message(why);
+        return;
+    }
     fEnabled = true;
     for (const TUnitRec& e : list) {
         fEnabled = InsertUnit(999, e);
@@ -213,7 +229,11 @@ bool TConvert::Convert2AnyUnit(int cs, int us, int ct, int ut, const std::string
 
 bool TConvert::Convert2Dim(const std::string& target, bool errMsg) {
     UnitEntries list;
-    if (!ParseUnits(target, list)) return false;
+    std::string why;
+    if (!ParseUnits(target, list, &why)) {
+        message(why);
+        return false;
+    }
     if (static_cast<int>(list.size()) != DimCount()) {
         if (errMsg) throw EM("Different number of units.");
         return false;

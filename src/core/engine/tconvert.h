@@ -16,9 +16,10 @@ class TParser;
 
 class TConvert : public TCats {
   public:
-    /// The engine computes rule units through `parser`, which must outlive it.
-    explicit TConvert(TParser& parser) : fParser(&parser) {}
-    TConvert(TParser& parser, const std::string& filename);
+    /// The engine computes rule units through `parser` and shows its messages through
+    /// `messages`; both must outlive it.
+    TConvert(TParser& parser, IMessages& messages);
+    TConvert(TParser& parser, IMessages& messages, const std::string& filename);
 
     void Clear() override;
 
@@ -55,6 +56,9 @@ class TConvert : public TCats {
     void setPrec(int p) { fPrec = p; }
 
     TParser& parser() const { return *fParser; }
+    IMessages& messages() const { return *fMessages; }
+    /// Sends the engine's messages (and load errors) elsewhere; returns the previous sink.
+    IMessages& redirectMessages(IMessages& to);
     /// v in unit u (to the power `degree`) as a value in its category's core unit, and
     /// back. Rule units take no degree; a unit of unknown kind leaves v as it is.
     double toCore(const TUnit& u, double v, int degree = 1) const;
@@ -73,6 +77,7 @@ class TConvert : public TCats {
     void insertUnits(const std::string& units);
 
     TParser* fParser;
+    IMessages* fMessages;
     std::vector<std::unique_ptr<TDim>> fDims;
     bool fEnabled = false;
     bool fQuiet = false;

@@ -19,13 +19,13 @@ AbbrevList AbbrevList::fromLines(const std::vector<std::string>& lines) {
     return l;
 }
 
-AbbrevList AbbrevList::fromFile(const std::string& path) {
+AbbrevList AbbrevList::fromFile(const std::string& path, IMessages& messages) {
     if (!fileExists(path)) return {};
     try {
         return fromLines(readTextLines(path));
     } catch (const std::exception& e) {
         // Without abbreviations the converter still works: say why and go on.
-        showMessage(e.what());
+        messages.info(e.what());
         return {};
     }
 }
@@ -40,15 +40,15 @@ const std::string& AbbrevList::UnabbrevOf(const std::string& s) const {
     return it == fToStored.end() ? s : it->second;
 }
 
-std::string DisplayField(const std::string& t, const AbbrevList& abbr, int prec) {
-    TDimRec r = ParseField(t);
+std::string DisplayField(const std::string& t, const AbbrevList& abbr, int prec, std::string* why) {
+    TDimRec r = ParseField(t, why);
     for (auto& u : r.units)
         u.UnitStr = abbr.AbbrevOf(u.UnitStr);
     return DimRecText(r, prec);
 }
 
-std::string StoreField(const std::string& t, const AbbrevList& abbr, int prec) {
-    TDimRec r = ParseField(t);
+std::string StoreField(const std::string& t, const AbbrevList& abbr, int prec, std::string* why) {
+    TDimRec r = ParseField(t, why);
     for (auto& u : r.units)
         u.UnitStr = abbr.UnabbrevOf(u.UnitStr);
     return DimRecText(r, prec);

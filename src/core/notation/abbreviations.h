@@ -4,6 +4,7 @@
 // text can be stored again.
 
 #include "core/notation/notation.h"
+#include "core/text/messages.h"
 
 #include <string>
 #include <unordered_map>
@@ -15,7 +16,7 @@ class AbbrevList {
     AbbrevList() = default;
     /// Loads the file when it exists; lines without "=" or whose value is not a single
     /// name token are ignored.
-    static AbbrevList fromFile(const std::string& path);
+    static AbbrevList fromFile(const std::string& path, IMessages& messages);
     static AbbrevList fromLines(const std::vector<std::string>& lines);
 
     /// The value of the first line named s (exact), else s.
@@ -28,9 +29,12 @@ class AbbrevList {
     std::unordered_map<std::string, std::string> fToShown, fToStored;
 };
 
-/// The quantity text with every symbol replaced by its display form, re-printed.
-std::string DisplayField(const std::string& t, const AbbrevList& abbr, int prec);
+/// The quantity text with every symbol replaced by its display form, re-printed; a unit
+/// part that does not parse prints as "[]", with its message in `why`.
+std::string DisplayField(const std::string& t, const AbbrevList& abbr, int prec,
+                         std::string* why = nullptr);
 /// The quantity text with every display form replaced by its symbol, re-printed.
-std::string StoreField(const std::string& t, const AbbrevList& abbr, int prec);
+std::string StoreField(const std::string& t, const AbbrevList& abbr, int prec,
+                       std::string* why = nullptr);
 
 } // namespace tarnel

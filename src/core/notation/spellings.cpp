@@ -1,7 +1,6 @@
 #include "core/notation/spellings.h"
 
 #include "core/notation/notation.h"
-#include "core/text/messages.h"
 #include "core/text/namevaluelist.h"
 #include "core/text/textfile.h"
 
@@ -23,8 +22,6 @@ SpellingMap loadSpellings(const std::string& path) {
     if (!fileExists(path)) return out;
     NameValueList list;
     list.loadFromFile(path);
-    RecordingMessages quiet; // a bad value is skipped, not shown
-    ScopedMessages scope(quiet);
     for (const std::string& line : list.lines()) {
         if (line.find('=') == std::string::npos) continue;
         const std::string name = NameValueList::nameOf(line), value = NameValueList::valueOf(line);

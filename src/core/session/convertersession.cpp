@@ -15,7 +15,7 @@ std::string folderOf(const std::string& file) {
 
 ConverterSession::ConverterSession(IMessages& messages, const TDirMap& dirs, bool standalone)
     : fMessages(messages), fDirs(dirs),
-      fAbbrev(AbbrevList::fromFile(dirs.UnitConverter() + "abrv.lst")),
+      fAbbrev(AbbrevList::fromFile(dirs.UnitConverter() + "abrv.lst", messages)),
       fOptions(dirs.UnitConverter(), standalone) {
     fSource.ValFix = true;
 }
@@ -77,7 +77,7 @@ void ConverterSession::setPrecOf(int p) {
 
 TConvert& ConverterSession::oConvert() {
     if (!fTarget) {
-        fTarget = std::make_unique<TConvert>(fParser);
+        fTarget = std::make_unique<TConvert>(fParser, fMessages);
         fTarget->setPrec(fPrec);
         if (fSource.Document()) fTarget->LoadFromDocument(fSource.Document());
     }

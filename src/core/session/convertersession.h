@@ -75,7 +75,7 @@ class ConverterSession {
     AbbrevList fAbbrev;
     SpellingMap fSpellings;
     TfmUnitOptions fOptions;
-    TConvert fSource{fParser};
+    TConvert fSource{fParser, fMessages};
     std::unique_ptr<TConvert> fTarget;
     std::unique_ptr<QuantityConverter> fConverter;
     std::vector<std::function<void()>> fOnReload;

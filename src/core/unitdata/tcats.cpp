@@ -36,20 +36,18 @@ int TCats::Add(std::unique_ptr<TCat> item) {
     return idx;
 }
 
-void TCats::LoadFromString(const std::string& txt) {
-    LoadFromString(std::string(txt));
-}
-
-void TCats::LoadFromString(std::string&& txt) {
+void TCats::LoadFromString(std::string txt) {
     Clear();
-    XmlDocPtr doc = parseUnitsText(std::move(txt));
-    if (!doc) {
+    UnitsParse p = parseUnitsText(std::move(txt));
+    fLoadError = p.error;
+    if (!p.doc) {
         // Holders of the old document must not see units that are gone.
         fDoc.reset();
         fData = IXMLUnitsDataType();
+        if (fMessages) fMessages->info(fLoadError);
         return;
     }
-    LoadFromDocument(doc);
+    LoadFromDocument(p.doc);
 }
 
 void TCats::LoadFromDocument(const XmlDocPtr& doc) {

@@ -3,6 +3,7 @@
 // list of all their units, the links of supplementary categories, and a symbol index
 // so that finding a unit costs one hash lookup.
 
+#include "core/text/messages.h"
 #include "core/unitdata/tcat.h"
 
 #include <string>
@@ -20,11 +21,10 @@ class TCats {
     TCats(const TCats&) = delete;
     TCats& operator=(const TCats&) = delete;
 
-    /// Clears, parses and loads. A parse error shows its message and leaves the database
-    /// empty with a null Data; a supplementary-link error clears it and throws EM.
-    void LoadFromString(const std::string& txt);
-    /// The same, parsing the text in place (it is kept with the document).
-    void LoadFromString(std::string&& txt);
+    /// Clears, parses and loads. A parse error leaves the database empty with a null Data
+    /// and its message in LoadError (also shown through the message interface, when one
+    /// is set); a supplementary-link error clears it and throws EM.
+    void LoadFromString(std::string txt);
     /// LoadFromString of the file's text when it exists; false when it does not.
     bool LoadFromFile(const std::string& filename);
     /// Loads an already parsed document (used to share one parse between engines).
@@ -45,6 +45,10 @@ class TCats {
     int IndexOf(const TCat* cat) const;
 
     const IXMLUnitsDataType& Data() const { return fData; }
+    /// The parser's message of the last load; "" when it parsed.
+    const std::string& LoadError() const { return fLoadError; }
+    /// Where load errors are shown; none by default.
+    void setMessages(IMessages* messages) { fMessages = messages; }
     const XmlDocPtr& Document() const { return fDoc; }
     TUnitList AllUnits;
 
@@ -53,6 +57,8 @@ class TCats {
 
     XmlDocPtr fDoc;
     IXMLUnitsDataType fData;
+    std::string fLoadError;
+    IMessages* fMessages = nullptr;
     std::vector<std::unique_ptr<TCat>> fItems;
     std::unordered_map<std::string, std::pair<int, int>> fBySymbol;
     std::unordered_map<const TCat*, int> fIndexOf;

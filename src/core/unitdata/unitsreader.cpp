@@ -1,7 +1,6 @@
 #include "core/unitdata/unitsreader.h"
 
 #include "core/text/codec.h"
-#include "core/text/messages.h"
 #include "core/text/strutil.h"
 #include "core/text/textfile.h"
 
@@ -33,34 +32,13 @@ struct OwningDocument : pugi::xml_document {
 };
 } // namespace
 
-XmlDocPtr parseUnitsText(std::string&& text) {
+UnitsParse parseUnitsText(std::string text) {
     auto doc = std::make_shared<OwningDocument>();
     doc->buffer = std::move(text);
     pugi::xml_parse_result r = doc->load_buffer_inplace(doc->buffer.data(), doc->buffer.size(),
                                                         kParseOptions, pugi::encoding_utf8);
-    if (!r) {
-        showMessage(describe(r, doc->buffer));
-        return nullptr;
-    }
-    return doc;
-}
-
-XmlDocPtr parseUnitsText(const std::string& text) {
-    auto doc = std::make_shared<pugi::xml_document>();
-    pugi::xml_parse_result r =
-        doc->load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
-    if (!r) {
-        showMessage(describe(r, text));
-        return nullptr;
-    }
-    return doc;
-}
-
-std::string unitsParseError(const std::string& text) {
-    pugi::xml_document doc;
-    pugi::xml_parse_result r =
-        doc.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
-    return r ? std::string() : describe(r, text);
+    if (!r) return {nullptr, describe(r, doc->buffer)};
+    return {doc, {}};
 }
 
 std::string readUnitsFileText(const std::string& path) {

@@ -9,13 +9,13 @@
 
 namespace tarnel {
 
-/// Parses the text; on a parse error shows a readable message (description, line and
-/// column) through the message interface and returns null.
-XmlDocPtr parseUnitsText(const std::string& text);
-/// The same, parsing in place: the document keeps the text (no second copy).
-XmlDocPtr parseUnitsText(std::string&& text);
-/// The parse error text for `text`, or "" when it parses (used by the editor's checks).
-std::string unitsParseError(const std::string& text);
+struct UnitsParse {
+    XmlDocPtr doc;     // null when the text does not parse
+    std::string error; // then the parser's message: description, line and column
+};
+
+/// Parses the text in place: the document keeps it (no second copy).
+UnitsParse parseUnitsText(std::string text);
 /// Reads a unit data file as the editor does (decoded, not narrowed); "" when missing.
 std::string readUnitsFileText(const std::string& path);
 

@@ -25,10 +25,9 @@ class Engine : public ::testing::Test {
         return -1;
     }
     TParser parser;
-    TConvert src{parser};
-    TConvert trg{parser};
     RecordingMessages rec;
-    ScopedMessages scope{rec};
+    TConvert src{parser, rec};
+    TConvert trg{parser, rec};
 };
 } // namespace
 

@@ -51,8 +51,8 @@ TEST(DamagedFiles, UnitDataFile) {
         TempDir t;
         d.make(t, "default.unt");
         RecordingMessages rec;
-        ScopedMessages scope(rec);
         TCats db;
+        db.setMessages(&rec);
         EXPECT_NO_THROW(db.LoadFromFile(t.file("default.unt")));
         EXPECT_EQ(db.Count(), 0);
         if (std::string(d.what) != "a directory") {
@@ -132,7 +132,7 @@ TEST(DamagedFiles, WindowSizeAbbreviationsAndLocationDir) {
         } catch (const EM& e) {
             EXPECT_EQ(std::string(e.what()), "Error: file not found - " + t.file("TarnelUC.ext"));
         }
-        AbbrevList a = AbbrevList::fromFile(t.file("abrv.lst"));
+        AbbrevList a = AbbrevList::fromFile(t.file("abrv.lst"), rec);
         EXPECT_EQ(a.AbbrevOf("m"), "m");
         try {
             TDirMap m(t.path(), t.path(), "P", false);
@@ -148,7 +148,7 @@ TEST(DamagedFiles, WindowSizeAbbreviationsAndLocationDir) {
     makeHuge(t.file("TarnelUC.ext"), kSmallFileCap);
     RecordingMessages rec;
     ScopedMessages scope(rec);
-    EXPECT_TRUE(AbbrevList::fromFile(t.file("abrv.lst")).empty());
+    EXPECT_TRUE(AbbrevList::fromFile(t.file("abrv.lst"), rec).empty());
     ASSERT_EQ(rec.texts.size(), 1u);
     EXPECT_THROW(readWindowSize(t.file("TarnelUC.ext")), EM);
 }

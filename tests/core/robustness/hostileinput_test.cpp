@@ -22,7 +22,7 @@ TEST(HostileInput, NoExternalEntityIsEverRead) {
         "enabled=\"1\"/></UnitsData>";
     RecordingMessages rec;
     ScopedMessages scope(rec);
-    XmlDocPtr d = parseUnitsText(doc);
+    XmlDocPtr d = parseUnitsText(doc).doc;
     if (d) {
         const std::string name = unitsDataOf(d).domains().item(0).name();
         EXPECT_EQ(name.find("TOPSECRET"), std::string::npos);

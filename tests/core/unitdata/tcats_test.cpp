@@ -140,8 +140,8 @@ TEST(TCats, SupplementaryLinkErrorsClearTheDatabase) {
 
 TEST(TCats, ParseErrorAndReloadLeaveNothingBehind) {
     RecordingMessages rec;
-    ScopedMessages scope(rec);
     TCats db;
+    db.setMessages(&rec);
     db.LoadFromString(kDoc);
     TUnit* before = db.AllUnits.Items(0);
     ASSERT_NE(before, nullptr);
