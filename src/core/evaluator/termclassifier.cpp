@@ -344,8 +344,8 @@ TTermClassifier::Split TTermClassifier::compute(int a, int b) {
         return {TermKind::Minus, a};
     // 4 to 10: splits at an operator. Only occurrences at the range's own depth can leave
     // balanced sides; a term starting with the operator is never split at it. Of the
-    // occurrences only one can qualify for "+", "-", "*" and "^" (shown at each), and for
-    // "/", DIV and MOD only those after the last mark their right side cannot hold.
+    // occurrences only one can qualify for "+", "-", "*" and "^" (why: at each), and for
+    // "/", DIV and MOD only those whose right side holds no mark of lastHard.
     const auto level = static_cast<size_t>(fDepth[a] - fMinDepth);
     auto qualifies = [&](const OpDef& op, int p, bool rightFirst) {
         const int len = static_cast<int>(op.text.size());
@@ -360,15 +360,17 @@ TTermClassifier::Split TTermClassifier::compute(int a, int b) {
         return it == list.end() ? b : *it;
     };
     // "+": its left side holds no "+" that is no sign, so only the first can qualify.
-    if (t[0] != '+' && qualifies(kOps[0], firstBinary('+', a, b), false))
-        return {TermKind::Sum, firstBinary('+', a, b)};
+    if (t[0] != '+') {
+        const int p = firstBinary('+', a, b);
+        if (qualifies(kOps[0], p, false)) return {TermKind::Sum, p};
+    }
     // "-": its right side holds no "+" or "-" that is no sign, so only the last can.
     if (t[0] != '-') {
         const int p = lastBinary(a, b);
         if (fText[p] == '-' && qualifies(kOps[1], p, true)) return {TermKind::Diff, p};
     }
     // "*": its left side holds no "*".
-    if (qualifies(kOps[2], firstAt(2), false)) return {TermKind::Prod, firstAt(2)};
+    if (const int p = firstAt(2); qualifies(kOps[2], p, false)) return {TermKind::Prod, p};
     const int hard = lastHard(a, b);
     for (int k = 3; k < 6; ++k) {
         const OpDef& op = kOps[k];
@@ -386,7 +388,7 @@ TTermClassifier::Split TTermClassifier::compute(int a, int b) {
         }
     }
     // "^": neither side holds a "^".
-    if (qualifies(kOps[6], firstAt(6), false)) return {TermKind::Power, firstAt(6)};
+    if (const int p = firstAt(6); qualifies(kOps[6], p, false)) return {TermKind::Power, p};
     // 11, 12: NAME(argument) and NAME(argument,argument)
     const int q = fNextOpen[a];
     if (q > a && q < b && fText[b - 1] == ')' && matches(q, b - 1)) {
