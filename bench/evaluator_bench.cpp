@@ -1,6 +1,10 @@
-// Compile and evaluate times of the evaluator on the rule formulas of the shipped unit file.
+// Compile and evaluate times of the evaluator on the rule formulas of the shipped unit file,
+// and compile times of the costliest shapes of text up to the length bound.
 
 #include "core/evaluator/tparser.h"
+
+#include "core/evaluator/expressioncompiler.h"
+#include "core/evaluator/mathparsererror.h"
 
 #include <benchmark/benchmark.h>
 
@@ -58,5 +62,50 @@ void BM_SubstituteAndCompile(benchmark::State& state) {
     state.SetLabel(formula);
 }
 BENCHMARK(BM_SubstituteAndCompile)->DenseRange(0, 2);
+
+// Texts up to the length bound: each must compile or fail in well under 10 ms.
+std::string repeated(const std::string& atom, const std::string& op, size_t length) {
+    std::string s = atom;
+    while (s.size() + op.size() + atom.size() <= length)
+        s += op + atom;
+    return s;
+}
+
+std::string worstShape(int64_t which) {
+    const size_t n = tarnel::TExpressionCompiler::kMaxLength;
+    switch (which) {
+    case 0: // signs after operators and in exponents
+        return repeated("1E-1*1E-1*-X*1*+1", "*", 999);
+    case 1:
+        return repeated("1E-1*1E-1*-X*1*+1", "*", n);
+    case 2: // the variable E before signs
+        return repeated("E", "-E*E+E/", n);
+    case 3:
+        return repeated("1", "-", n);
+    case 4: // a sum broken at its end
+        return repeated("1", "+", n - 3) + "+X1";
+    case 5: // a product broken in its middle
+        return repeated("1", "*", n / 2) + "*X1*" + repeated("1", "*", n / 2 - 4);
+    case 6:
+        return std::string(n / 2 - 1, '(') + "1" + std::string(n / 2 - 1, ')');
+    case 7:
+        return repeated("(1+", "", n - n / 3) + "1" + std::string((n - n / 3) / 3, ')');
+    default: // DIV inside names up to a call
+        return repeated("X", "DIV", n - 9) + "DIVSIN(1)";
+    }
+}
+
+void BM_CompileWorstShape(benchmark::State& state) {
+    TParser p;
+    const std::string text = worstShape(state.range(0));
+    for (auto _ : state) {
+        try {
+            p.setExpression(text);
+        } catch (const tarnel::EMathParserError&) {
+        }
+    }
+    state.SetLabel(text.substr(0, 24) + "... (" + std::to_string(text.size()) + ")");
+}
+BENCHMARK(BM_CompileWorstShape)->DenseRange(0, 8)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -21,7 +21,7 @@ struct CellRef {
 
 struct PendingOp {
     int level = 0;
-    TToken token = TToken::constant;
+    TOpToken token = TOpToken::constant;
     TOperationProc proc = nullptr; // set only for a power whose exponent is the slot
     CellRef arg1, arg2;
     int dest = 0;
@@ -54,22 +54,22 @@ class Builder {
         if (++fPerLevel[level] > TExpressionCompiler::kMaxPerLevel) throw EExpressionTooComplex();
         if (level + 1 > TExpressionCompiler::kMaxLevel) throw ETooManyNestings();
         const size_t id = fOps.size();
-        fOps.push_back(PendingOp{level, TToken::constant, nullptr, {}, {}, fCells++, {}, {}});
+        fOps.push_back(PendingOp{level, TOpToken::constant, nullptr, {}, {}, fCells++, {}, {}});
         PendingOp op;
         switch (s.kind) {
         case TermKind::Minus:
-            op.token = TToken::minus;
+            op.token = TOpToken::minus;
             op.arg1 = operand(a + 1, b, level + 1);
             break;
         case TermKind::FuncOne: {
-            op.token = TToken::FuncOneVar;
+            op.token = TOpToken::FuncOneVar;
             op.one = fNames.functionOne(fCls.text(a, s.at));
             op.arg1 = operand(s.at + 1, b - 1, level + 1);
             break;
         }
         case TermKind::FuncTwo: {
             const int open = fCls.firstOpen(a);
-            op.token = TToken::FuncTwoVar;
+            op.token = TOpToken::FuncTwoVar;
             op.two = fNames.functionTwo(fCls.text(a, open));
             op.arg1 = operand(open + 1, s.at, level + 1);
             op.arg2 = operand(s.at + 1, b - 1, level + 1);
@@ -118,22 +118,22 @@ class Builder {
         return parseReal(t).value_or(0.0);
     }
 
-    static TToken binaryToken(TermKind k) {
+    static TOpToken binaryToken(TermKind k) {
         switch (k) {
         case TermKind::Sum:
-            return TToken::sum;
+            return TOpToken::sum;
         case TermKind::Diff:
-            return TToken::diff;
+            return TOpToken::diff;
         case TermKind::Prod:
-            return TToken::prod;
+            return TOpToken::prod;
         case TermKind::IntDiv:
-            return TToken::IntDiv;
+            return TOpToken::IntDiv;
         case TermKind::Modulo:
-            return TToken::modulo;
+            return TOpToken::modulo;
         case TermKind::Divis:
-            return TToken::divis;
+            return TOpToken::divis;
         case TermKind::Power:
-            return TToken::realpower;
+            return TOpToken::realpower;
         default:
             throw EParserInternalError();
         }

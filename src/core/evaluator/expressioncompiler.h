@@ -16,9 +16,10 @@ class TExpressionCompiler {
     static constexpr int kMaxLevel = 20;
     /// Operator terms allowed on one level.
     static constexpr int kMaxPerLevel = 50;
-    /// Longer texts are refused as too complex. Rule formulas are a few dozen characters;
-    /// the bound keeps every text compiling or failing within milliseconds (classifying a
-    /// long operator chain costs time quadratic in its length).
+    /// Longer texts are refused as too complex. Rule formulas are a few dozen characters.
+    /// Any text up to the bound compiles or fails in about a millisecond; the bound also
+    /// caps the classifier's recursion, which follows an operator chain one side at a time
+    /// before the nesting limit can refuse it.
     static constexpr size_t kMaxLength = 1024;
 
     /// Compiles `text`; with `slotMode` every "#" stands for the value slot. Throws the

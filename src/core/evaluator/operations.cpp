@@ -93,13 +93,13 @@ void opRealPower(const TOperation& o) {
 
 void opSlotPower(const TOperation& o) {
     switch (powerKindFor(*o.Arg2)) {
-    case TToken::square:
+    case TOpToken::square:
         return opSquare(o);
-    case TToken::third:
+    case TOpToken::third:
         return opThird(o);
-    case TToken::fourth:
+    case TOpToken::fourth:
         return opFourth(o);
-    case TToken::integerpower:
+    case TOpToken::integerpower:
         return opIntegerPower(o);
     default:
         return opRealPower(o);
@@ -128,47 +128,47 @@ long double wholePower(long double a, int32_t e) {
     return e < 0 ? 1 / r : r;
 }
 
-TToken powerKindFor(double c) {
-    if (std::trunc(c) != c) return TToken::realpower; // NaN included
-    if (c == 2) return TToken::square;
-    if (c == 3) return TToken::third;
-    if (c == 4) return TToken::fourth;
-    return TToken::integerpower;
+TOpToken powerKindFor(double c) {
+    if (std::trunc(c) != c) return TOpToken::realpower; // NaN included
+    if (c == 2) return TOpToken::square;
+    if (c == 3) return TOpToken::third;
+    if (c == 4) return TOpToken::fourth;
+    return TOpToken::integerpower;
 }
 
 TOperationProc slotPowerOperation() {
     return opSlotPower;
 }
 
-TOperationProc operationFor(TToken token) {
+TOperationProc operationFor(TOpToken token) {
     switch (token) {
-    case TToken::minus:
+    case TOpToken::minus:
         return opMinus;
-    case TToken::sum:
+    case TOpToken::sum:
         return opSum;
-    case TToken::diff:
+    case TOpToken::diff:
         return opDiff;
-    case TToken::prod:
+    case TOpToken::prod:
         return opProd;
-    case TToken::divis:
+    case TOpToken::divis:
         return opDivis;
-    case TToken::modulo:
+    case TOpToken::modulo:
         return opModulo;
-    case TToken::IntDiv:
+    case TOpToken::IntDiv:
         return opIntDiv;
-    case TToken::integerpower:
+    case TOpToken::integerpower:
         return opIntegerPower;
-    case TToken::realpower:
+    case TOpToken::realpower:
         return opRealPower;
-    case TToken::square:
+    case TOpToken::square:
         return opSquare;
-    case TToken::third:
+    case TOpToken::third:
         return opThird;
-    case TToken::fourth:
+    case TOpToken::fourth:
         return opFourth;
-    case TToken::FuncOneVar:
+    case TOpToken::FuncOneVar:
         return opFuncOne;
-    case TToken::FuncTwoVar:
+    case TOpToken::FuncTwoVar:
         return opFuncTwo;
     default:
         return nullptr;

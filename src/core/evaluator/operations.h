@@ -10,7 +10,7 @@
 
 namespace tarnel {
 
-enum class TToken : uint8_t {
+enum class TOpToken : uint8_t {
     variab,
     constant,
     minus,
@@ -40,13 +40,13 @@ struct TOperation {
     const double* Arg2 = nullptr;
     double* Dest = nullptr;
     TOperationProc Operation = nullptr;
-    TToken Token = TToken::constant;
+    TOpToken Token = TOpToken::constant;
     const TOneParamProc* FuncOne = nullptr;
     const TTwoParamProc* FuncTwo = nullptr;
 };
 
 /// The procedure for a token; `integerpower` etc. are decided at compile time.
-TOperationProc operationFor(TToken token);
+TOperationProc operationFor(TOpToken token);
 /// A power whose exponent is the value slot: the kind is chosen from the exponent when it
 /// runs, exactly as the compiler chooses it for a number written in the text.
 TOperationProc slotPowerOperation();
@@ -54,7 +54,7 @@ TOperationProc slotPowerOperation();
 long double wholePower(long double a, int32_t e);
 /// The power kind for a number exponent c: fraction -> realpower, 2/3/4 -> square/third/
 /// fourth, any other whole number -> integerpower.
-TToken powerKindFor(double c);
+TOpToken powerKindFor(double c);
 
 /// Owns the cells and operations of one compiled expression.
 class TCompiledExpression {

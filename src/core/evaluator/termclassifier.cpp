@@ -60,6 +60,10 @@ bool isIdentChar(char c) {
     return isIdentStart(c) || (c >= '0' && c <= '9');
 }
 
+bool isMantissa(char c) {
+    return (c >= '0' && c <= '9') || c == '.';
+}
+
 bool startsNumber(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-';
 }
@@ -122,6 +126,146 @@ TTermClassifier::TTermClassifier(std::string_view text, const TNameLookup& names
         }
         if (c == '^') fCaret[level].push_back(i);
     }
+
+    fRunStart.assign(fN + 1, 0);
+    fRunEnd.assign(fN + 1, fN);
+    for (int i = 0; i < fN; ++i)
+        fRunStart[i] = i > 0 && isMantissa(text[i - 1]) ? fRunStart[i - 1] : i;
+    for (int i = fN - 1; i >= 0; --i)
+        fRunEnd[i] = isMantissa(text[i]) ? fRunEnd[i + 1] : i;
+    fBinary.resize(2 * levels);
+    fHard.resize(levels);
+    for (int i = 0; i < fN; ++i) {
+        const auto level = static_cast<size_t>(fDepth[i] - fMinDepth);
+        const char c = text[i];
+        const bool binary = (c == '+' || c == '-') && i > 0 && !isSign(i, 0);
+        if (binary) fBinary[2 * level + (c == '-')].push_back(i);
+        if (binary || c == '*' || c == '/' || isMark(i)) fHard[level].push_back(i);
+    }
+    fCallName.assign(fN + 1, -1);
+}
+
+bool TTermClassifier::divModAt(int i) const {
+    return i >= 0 && (fText.compare(i, 3, "DIV") == 0 || fText.compare(i, 3, "MOD") == 0);
+}
+
+// Whether the "+" or "-" at q, in a term starting at a, is a sign: the term's first
+// character, after an operator, or an exponent's sign. No side ending just before a sign
+// is valid (it would end in an operator or in "1E"), and operands without sums and
+// differences hold no other "+" or "-" at their own level.
+bool TTermClassifier::isSign(int q, int a) const {
+    const char c = fText[q - 1];
+    if (q == a || std::string_view("+-*/^(,").find(c) != std::string_view::npos) return true;
+    if (afterDivMod(q - 3, q, a)) return true;
+    if (c != 'E' || q - 2 < a || !isMantissa(fText[q - 2])) return false;
+    const int m = std::max(fRunStart[q - 2], a);
+    return m == a || !isIdentChar(fText[m - 1]) || afterDivMod(m - 3, q, a);
+}
+
+// Whether the group at g (in the term from a) is a DIV or MOD that the text up to q
+// continues as an operand. Only "MODIV" can end a valid side: MOD and a variable "IV...".
+bool TTermClassifier::afterDivMod(int g, int q, int a) const {
+    if (g < a || !divModAt(g)) return false;
+    return g - 2 < a || fText.compare(g - 2, 5, "MODIV") != 0 ||
+           !fNames.variableCell(text(g + 1, q));
+}
+
+// Whether isSign(q, a) may differ from isSign(q, 0): only near the term's start, where a
+// DIV, MOD or number that begins before a is cut off.
+bool TTermClassifier::nearStart(int q, int a) const {
+    return q <= a + 5 ||
+           (fText[q - 1] == 'E' && isMantissa(fText[q - 2]) && fRunStart[q - 2] <= a + 4);
+}
+
+// The "+" and "-" at the level of a in (a, b) that are near its start and no signs there.
+int TTermClassifier::nearStartSigns(int a, int b, int* out) const {
+    int n = 0;
+    auto consider = [&](int q) {
+        if (q > a && q < b && (fText[q] == '+' || fText[q] == '-') && fDepth[q] == fDepth[a] &&
+            !isSign(q, a) && std::find(out, out + n, q) == out + n)
+            out[n++] = q;
+    };
+    for (int k = 0; k < 5 && a + k < b; ++k) {
+        consider(a + k + 1);
+        if (isMantissa(fText[a + k]) && fRunEnd[a + k] < b && fText[fRunEnd[a + k]] == 'E')
+            consider(fRunEnd[a + k] + 1);
+    }
+    return n;
+}
+
+// The first "+" (or "-") in (a, b) at the level of a that is no sign.
+int TTermClassifier::firstBinary(char op, int a, int b) const {
+    int best = b, near[10];
+    const int n = nearStartSigns(a, b, near);
+    for (int i = 0; i < n; ++i)
+        if (fText[near[i]] == op) best = std::min(best, near[i]);
+    const auto& list = fBinary[2 * static_cast<size_t>(fDepth[a] - fMinDepth) + (op == '-')];
+    for (auto it = std::upper_bound(list.begin(), list.end(), a); it != list.end() && *it < best;
+         ++it)
+        if (!nearStart(*it, a)) return *it;
+    return best;
+}
+
+// The last "+" or "-" in (a, b) at the level of a that is no sign; a when there is none.
+int TTermClassifier::lastBinary(int a, int b) const {
+    int best = a, near[10];
+    const int n = nearStartSigns(a, b, near);
+    for (int i = 0; i < n; ++i)
+        best = std::max(best, near[i]);
+    const size_t level = static_cast<size_t>(fDepth[a] - fMinDepth);
+    for (int k = 0; k < 2; ++k) {
+        const auto& list = fBinary[2 * level + k];
+        for (auto it = std::lower_bound(list.begin(), list.end(), b);
+             it != list.begin() && *(it - 1) > best;) {
+            --it;
+            if (!nearStart(*it, a)) {
+                best = *it;
+                break;
+            }
+        }
+    }
+    return best;
+}
+
+// The last position in (a, b) at the level of a that no operand of "/", DIV or MOD can
+// hold: "*", "/", a DIV or MOD outside a function's name, a "+" or "-" that is no sign.
+int TTermClassifier::lastHard(int a, int b) const {
+    int best = a, near[10];
+    const int n = nearStartSigns(a, b, near);
+    for (int i = 0; i < n; ++i)
+        best = std::max(best, near[i]);
+    const auto& list = fHard[static_cast<size_t>(fDepth[a] - fMinDepth)];
+    for (auto it = std::lower_bound(list.begin(), list.end(), b);
+         it != list.begin() && *(it - 1) > best;) {
+        const int q = *--it;
+        const char c = fText[q];
+        if ((c == '+' || c == '-') && nearStart(q, a)) continue;                 // decided above
+        if (c != '+' && c != '-' && c != '*' && c != '/' && q + 3 > b) continue; // cut off
+        best = q;
+        break;
+    }
+    // A DIV or MOD inside a name counts too when its "(" lies outside the range.
+    for (int k = 3; k < 5; ++k) {
+        const auto& list = fOps[k][static_cast<size_t>(fDepth[a] - fMinDepth)];
+        auto it = std::lower_bound(list.begin(), list.end(), b - 2);
+        if (it != list.begin() && *(it - 1) > best && fNextOpen[*(it - 1) + 3] >= b)
+            best = *(it - 1);
+    }
+    return best;
+}
+
+bool TTermClassifier::isMark(int p) const {
+    const auto& marks = fMulMarks[static_cast<size_t>(fDepth[p] - fMinDepth)];
+    return std::binary_search(marks.begin(), marks.end(), p);
+}
+
+// Whether a function's name starts at x and runs to the next "(".
+bool TTermClassifier::callNameAt(int x) {
+    if (fCallName[x] < 0) {
+        const std::string_view name = text(x, fNextOpen[x]);
+        fCallName[x] = !name.empty() && (fNames.functionOne(name) || fNames.functionTwo(name));
+    }
+    return fCallName[x] == 1;
 }
 
 int TTermClassifier::minDepth(int a, int b) const {
@@ -199,19 +343,52 @@ TTermClassifier::Split TTermClassifier::compute(int a, int b) {
     if (t[0] == '-' && inSet(a + 1, b, kUnary, kNoBadSign | kNoMulMark))
         return {TermKind::Minus, a};
     // 4 to 10: splits at an operator. Only occurrences at the range's own depth can leave
-    // balanced sides; a term starting with the operator is never split at it.
+    // balanced sides; a term starting with the operator is never split at it. Of the
+    // occurrences only one can qualify for "+", "-", "*" and "^" (why: at each), and for
+    // "/", DIV and MOD only those whose right side holds no mark of lastHard.
     const auto level = static_cast<size_t>(fDepth[a] - fMinDepth);
-    for (int k = 0; k < 7; ++k) {
+    auto qualifies = [&](const OpDef& op, int p, bool rightFirst) {
+        const int len = static_cast<int>(op.text.size());
+        if (p <= a || p + len >= b) return false;
+        if (rightFirst)
+            return inSet(p + len, b, op.right, op.pruneRight) && inSet(a, p, op.left, op.pruneLeft);
+        return inSet(a, p, op.left, op.pruneLeft) && inSet(p + len, b, op.right, op.pruneRight);
+    };
+    auto firstAt = [&](int k) {
+        const auto& list = fOps[k][level];
+        auto it = std::upper_bound(list.begin(), list.end(), a);
+        return it == list.end() ? b : *it;
+    };
+    // "+": its left side holds no "+" that is no sign, so only the first can qualify.
+    if (t[0] != '+') {
+        const int p = firstBinary('+', a, b);
+        if (qualifies(kOps[0], p, false)) return {TermKind::Sum, p};
+    }
+    // "-": its right side holds no "+" or "-" that is no sign, so only the last can.
+    if (t[0] != '-') {
+        const int p = lastBinary(a, b);
+        if (fText[p] == '-' && qualifies(kOps[1], p, true)) return {TermKind::Diff, p};
+    }
+    // "*": its left side holds no "*".
+    if (const int p = firstAt(2); qualifies(kOps[2], p, false)) return {TermKind::Prod, p};
+    const int hard = lastHard(a, b);
+    for (int k = 3; k < 6; ++k) {
         const OpDef& op = kOps[k];
         const int len = static_cast<int>(op.text.size());
         if (t.compare(0, len, op.text) == 0) continue;
         const auto& list = fOps[k][level];
-        for (auto p = std::upper_bound(list.begin(), list.end(), a);
+        for (auto p = std::upper_bound(list.begin(), list.end(), std::max(a, hard - len));
              p != list.end() && *p + len < b; ++p) {
-            if (inSet(a, *p, op.left, op.pruneLeft) && inSet(*p + len, b, op.right, op.pruneRight))
-                return {op.kind, *p};
+            // A DIV or MOD followed by a name and its "(" (inside the range): the right
+            // side must be that call or start with a bracket.
+            const int at = *p + len;
+            if (k != 5 && !isMark(*p) && fNextOpen[at] < b && fText[at] != '(' && !callNameAt(at))
+                continue;
+            if (qualifies(op, *p, true)) return {op.kind, *p};
         }
     }
+    // "^": neither side holds a "^".
+    if (const int p = firstAt(6); qualifies(kOps[6], p, false)) return {TermKind::Power, p};
     // 11, 12: NAME(argument) and NAME(argument,argument)
     const int q = fNextOpen[a];
     if (q > a && q < b && fText[b - 1] == ')' && matches(q, b - 1)) {
@@ -219,9 +396,10 @@ TTermClassifier::Split TTermClassifier::compute(int a, int b) {
         if (fNames.functionOne(name) && isValid(q + 1, b - 1)) return {TermKind::FuncOne, q};
         if (fNames.functionTwo(name)) {
             const auto& commas = fCommas[static_cast<size_t>(fDepth[q] + 1 - fMinDepth)];
-            for (auto c = std::upper_bound(commas.begin(), commas.end(), q + 1);
-                 c != commas.end() && *c < b - 2; ++c)
-                if (isValid(q + 1, *c) && isValid(*c + 1, b - 1)) return {TermKind::FuncTwo, *c};
+            // a valid argument holds no "," at its level: only the first can qualify
+            const auto c = std::upper_bound(commas.begin(), commas.end(), q + 1);
+            if (c != commas.end() && *c < b - 2 && isValid(q + 1, *c) && isValid(*c + 1, b - 1))
+                return {TermKind::FuncTwo, *c};
         }
     }
     return {};

@@ -1,7 +1,8 @@
 #pragma once
 // Classifies the terms of an upper-cased expression by the split rules, memoised by range:
 // every range is classified once, bracket balance is read from prefix depths in O(1), and
-// a few cheap necessary conditions skip sides that cannot belong to an operand set.
+// each rule tests only the one occurrence of its operator that can qualify (see compute),
+// so a term costs a few look-ups instead of a scan over all its operators.
 
 #include "core/evaluator/operations.h"
 
@@ -71,6 +72,16 @@ class TTermClassifier {
     bool matches(int open, int close) const;
     int minDepth(int a, int b) const;
     bool hasTop(const std::vector<std::vector<int>>& byDepth, int x, int y) const;
+    bool isSign(int q, int a) const;
+    bool divModAt(int i) const;
+    bool afterDivMod(int g, int q, int a) const;
+    bool nearStart(int q, int a) const;
+    int nearStartSigns(int a, int b, int* out) const;
+    int firstBinary(char op, int a, int b) const;
+    int lastBinary(int a, int b) const;
+    int lastHard(int a, int b) const;
+    bool callNameAt(int x);
+    bool isMark(int p) const;
 
     std::string_view fText;
     const TNameLookup& fNames;
@@ -85,6 +96,11 @@ class TTermClassifier {
     std::vector<std::vector<int>> fOps[7];
     std::vector<std::vector<int>> fCommas;
     std::vector<std::vector<int>> fBadSign, fMulMarks, fCaret;
+    // "+" and "-" that are operators when the term starts at 0 (see isSign), and the marks
+    // no operand of "/", DIV and MOD can hold: "*", "/", such signs, and fMulMarks.
+    std::vector<std::vector<int>> fBinary, fHard;
+    std::vector<int> fRunStart, fRunEnd; // the run of digits and "." holding each position
+    std::vector<int8_t> fCallName;       // memo of callNameAt: -1 unknown
     std::unordered_map<uint64_t, Split> fMemo;
 };
 

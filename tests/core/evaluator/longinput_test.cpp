@@ -60,7 +60,8 @@ TEST(EvaluatorLongInput, CompilesOrFails) {
     const std::string nestings = "ETooManyNestings";
     struct Case {
         std::string formula;
-        std::string error; // empty: compiles
+        std::string error;        // empty: compiles
+        std::string message = {}; // checked when given
     } cases[] = {
         {chain("1", "+", 1024), nestings},
         {chain("1", "-", 1024), nestings},
@@ -79,6 +80,12 @@ TEST(EvaluatorLongInput, CompilesOrFails) {
         {mixedFormula(rng, 16, 12), ""},
         {mixedFormula(rng, 250, 0), "EExpressionTooComplex"}, // 64 or more sums on a level
         {std::string(1024, '1'), ""},
+        // signs after operators and in exponents among long chains, up to the bound
+        {chain("1E-1*1E-1*-X*1*+1", "*", 999), nestings},
+        {chain("1E-1*1E-1*-X*1*+1", "*", 1024), nestings},
+        {chain("E", "-E*E+E/", 1024), nestings},
+        {chain("1", "+", 1021) + "+X1", "ESyntaxError"},
+        {std::string(1025, '1'), "EExpressionTooComplex", "Expression is too complex"},
         {std::string(1024, 'A'), "ESyntaxError"},
         {chain("1", "-1+X-", 1024), nestings},
         {chain("1", "*1-", 1024), nestings},
@@ -96,5 +103,6 @@ TEST(EvaluatorLongInput, CompilesOrFails) {
             return 0.0;
         });
         EXPECT_EQ(got.error, c.error) << got.message.substr(0, 200);
+        if (!c.message.empty()) EXPECT_EQ(got.message, c.message);
     }
 }

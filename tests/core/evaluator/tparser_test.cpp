@@ -319,11 +319,11 @@ TEST(TParser, VariablesAndFunctions) {
 TEST(TParser, OperationsRunDeepestLevelFirst) {
     TParser p;
     p.setExpression("1+2*3-4");
-    std::vector<TToken> tokens;
+    std::vector<TOpToken> tokens;
     for (const TOperation& op : p.operations())
         tokens.push_back(op.Token);
     // "+" is split first: 1+((2*3)-4)
-    EXPECT_EQ(tokens, (std::vector<TToken>{TToken::prod, TToken::diff, TToken::sum}));
+    EXPECT_EQ(tokens, (std::vector<TOpToken>{TOpToken::prod, TOpToken::diff, TOpToken::sum}));
     p.setExpression("X");
     EXPECT_TRUE(p.operations().empty());
     p.SetVariable("X", 5);

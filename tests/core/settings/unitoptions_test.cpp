@@ -38,14 +38,23 @@ TEST(UnitOptions, UnitFileOutsideTheFolderIsTreatedAsMissing) {
     TempDir t;
     const std::string dir = t.mkdir("UnitConverter");
     t.write("evil.unt", "<UnitsData/>");
-    RecordingMessages rec;
-    ScopedMessages scope(rec);
-    for (const char* name : {"../evil.unt", "/etc/passwd", ".."}) {
+    t.write("UnitConverter/a..b.unt", "<UnitsData/>");
+    struct Case {
+        const char* name;
+        bool kept;
+    } cases[] = {
+        {"../evil.unt", false}, {"/etc/passwd", false}, {"..", false},
+        {".", false},           {"a..b.unt", true}, // ".." inside a name stays in the folder
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingMessages rec;
+        ScopedMessages scope(rec);
         TfmUnitOptions o(dir, false);
-        o.OptList.add(std::string("UnitFile=") + name);
-        EXPECT_EQ(o.Opts().UnitFile, dir + "default.unt") << name;
+        o.OptList.add(std::string("UnitFile=") + c.name);
+        EXPECT_EQ(o.Opts().UnitFile, dir + (c.kept ? c.name : "default.unt"));
+        EXPECT_EQ(rec.texts.size(), c.kept ? 0u : 1u);
     }
-    EXPECT_EQ(rec.texts.size(), 3u);
 }
 
 TEST(UnitOptions, MissingIniWarnsAndWritesKeysInOrder) {
