@@ -13,10 +13,9 @@ using namespace tarnel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static RecordingMessages quiet;
-    static ScopedMessages scope(quiet);
     quiet.texts.clear();
     const std::string text = decodeText(std::string(reinterpret_cast<const char*>(data), size));
-    TfmUnitOptions o("/nonexistent-tarnel-fuzz/", false);
+    TfmUnitOptions o("/nonexistent-tarnel-fuzz/", false, quiet);
     o.OptList.setText(text);
     TUOpts opts = o.Opts();
     // The unit file never escapes the unit-converter folder.

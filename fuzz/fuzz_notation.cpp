@@ -11,7 +11,6 @@ using namespace tarnel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static RecordingMessages quiet;
-    static ScopedMessages scope(quiet);
     static const AbbrevList abbr = AbbrevList::fromLines({"h=hr", "L=ltr", "m2=sqm"});
     quiet.texts.clear();
     // Texts reach the notation decoded, as UTF-8.

@@ -16,7 +16,6 @@ using namespace tarnel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static RecordingMessages quiet;
-    static ScopedMessages scope(quiet);
     quiet.texts.clear();
     const std::string text =
         narrowToCp1252(decodeText(std::string(reinterpret_cast<const char*>(data), size)));

@@ -59,9 +59,9 @@ int help() {
 }
 
 // The shipped data file: through location.dir / the user's root, else the install tree.
-std::string defaultDataFile() {
+std::string defaultDataFile(IMessages& messages) {
     try {
-        TDirMap map = TDirMap::forThisProcess(kProductName);
+        TDirMap map = TDirMap::forThisProcess(kProductName, messages);
         std::string f = map.UnitConverter() + "default.unt";
         if (fileExists(f)) return f;
     } catch (const std::exception&) {
@@ -97,7 +97,7 @@ const char* unitKindWord(TUnitKind k) {
 
 // The session over the data file; null (after a message on stderr) when it cannot be used.
 std::unique_ptr<ConverterSession> openSession(const Args& a, IMessages& messages) {
-    const std::string file = a.data.empty() ? defaultDataFile() : a.data;
+    const std::string file = a.data.empty() ? defaultDataFile(messages) : a.data;
     if (!fileExists(file)) {
         err(std::string("error: No unit file. ") + file + "\n");
         return nullptr;
@@ -209,7 +209,7 @@ int cmdValidate(const Args& a, IMessages& messages) {
         if (a.rest[i] != "--all") return usage();
         all = true;
     }
-    const std::string file = a.data.empty() ? defaultDataFile() : a.data;
+    const std::string file = a.data.empty() ? defaultDataFile(messages) : a.data;
     if (!fileExists(file)) {
         err(std::string("error: No unit file. ") + file + "\n");
         return 1;
@@ -263,7 +263,6 @@ int run(int argc, char** argv) {
     }
     if (a.rest.empty()) return usage();
     StderrMessages sink;
-    ScopedMessages scope(sink);
     try {
         return dispatch(a, sink);
     } catch (const std::exception& e) {

@@ -18,7 +18,7 @@ std::string withSlash(const std::string& dir) {
 }
 
 TDirMap::TDirMap(const std::string& exeDir, const std::string& userDataDir,
-                 const std::string& productName, bool forceConfigInExe) {
+                 const std::string& productName, bool forceConfigInExe, IMessages& messages) {
     fExe = withSlash(exeDir);
     const std::string loc = fExe + "location.dir";
     const bool hasLoc = fileExists(loc);
@@ -48,10 +48,10 @@ TDirMap::TDirMap(const std::string& exeDir, const std::string& userDataDir,
     if (productName.empty()) throw EM("Error: ProductName param is missing");
     fRoot = withSlash(userDataDir) + productName + "/";
     if (!dirExists(fRoot)) {
-        showMessage(fRoot +
-                    " directory is not there.\nYou probably installed Tarnel under "
-                    "another user account" +
-                    "\n" + "Install it under the current account as well.");
+        messages.info(fRoot +
+                      " directory is not there.\nYou probably installed Tarnel under "
+                      "another user account" +
+                      "\n" + "Install it under the current account as well.");
         throw EM("Unexpected error in DirMap");
     }
     const std::string brd = fRoot + "BrdData/";
@@ -74,8 +74,8 @@ std::string TDirMap::userDataDir() {
     return withSlash(home && *home ? home : "/") + ".local/share/";
 }
 
-TDirMap TDirMap::forThisProcess(const std::string& productName) {
-    return TDirMap(executableDir(), userDataDir(), productName, false);
+TDirMap TDirMap::forThisProcess(const std::string& productName, IMessages& messages) {
+    return TDirMap(executableDir(), userDataDir(), productName, false, messages);
 }
 
 } // namespace tarnel

@@ -3,6 +3,8 @@
 // data root; a blank one beside a writable executable folder makes that folder's parent
 // the root; otherwise the root is the per-user data folder of the product.
 
+#include "core/text/messages.h"
+
 #include <string>
 
 namespace tarnel {
@@ -11,11 +13,12 @@ class TDirMap {
   public:
     /// exeDir: the executable's folder; userDataDir: the per-user application-data
     /// folder ($XDG_DATA_HOME or ~/.local/share). Throws EM with the program's messages.
+    /// The note about a missing per-user root goes to `messages` before the error.
     TDirMap(const std::string& exeDir, const std::string& userDataDir,
-            const std::string& productName, bool forceConfigInExe);
+            const std::string& productName, bool forceConfigInExe, IMessages& messages);
 
     /// The map of the running program: its executable's folder and the user's data folder.
-    static TDirMap forThisProcess(const std::string& productName);
+    static TDirMap forThisProcess(const std::string& productName, IMessages& messages);
     static std::string executableDir();
     static std::string userDataDir();
 

@@ -16,12 +16,12 @@ std::string folderOf(const std::string& file) {
 ConverterSession::ConverterSession(IMessages& messages, const TDirMap& dirs, bool standalone)
     : fMessages(messages), fDirs(dirs),
       fAbbrev(AbbrevList::fromFile(dirs.UnitConverter() + "abrv.lst", messages)),
-      fOptions(dirs.UnitConverter(), standalone) {
+      fOptions(dirs.UnitConverter(), standalone, messages) {
     fSource.ValFix = true;
 }
 
 ConverterSession::ConverterSession(IMessages& messages, const std::string& unitFile)
-    : fMessages(messages), fFile(unitFile), fOptions(folderOf(unitFile), false) {
+    : fMessages(messages), fFile(unitFile), fOptions(folderOf(unitFile), false, messages) {
     fSource.ValFix = true;
 }
 

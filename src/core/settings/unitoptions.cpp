@@ -24,13 +24,13 @@ bool safeFileName(const std::string& name) {
 }
 } // namespace
 
-TfmUnitOptions::TfmUnitOptions(std::string unitConverterDir, bool standalone)
-    : fDir(std::move(unitConverterDir)), fStandalone(standalone) {}
+TfmUnitOptions::TfmUnitOptions(std::string unitConverterDir, bool standalone, IMessages& messages)
+    : fDir(std::move(unitConverterDir)), fStandalone(standalone), fMessages(&messages) {}
 
 void TfmUnitOptions::Init() {
     if (!fStandalone) return;
     if (!fileExists(Filename())) {
-        showMessage("INI file " + Filename() + " does not exist.\n Set to default.");
+        fMessages->info("INI file " + Filename() + " does not exist.\n Set to default.");
         return;
     }
     try {
@@ -39,7 +39,7 @@ void TfmUnitOptions::Init() {
         // Keep the damaged file: it is set aside before the first save replaces it.
         OptList.clear();
         fUnreadable = true;
-        showMessage(std::string(e.what()) + "\n Set to default.");
+        fMessages->info(std::string(e.what()) + "\n Set to default.");
     }
 }
 
@@ -56,7 +56,7 @@ TUOpts TfmUnitOptions::Opts() {
     const std::string name = OptList.valueOr("UnitFile");
     o.UnitFile = fDir + name;
     if (!safeFileName(name) || !fileExists(o.UnitFile)) {
-        showMessage("Unit file " + o.UnitFile + " does not exist.\n Set to default.");
+        fMessages->info("Unit file " + o.UnitFile + " does not exist.\n Set to default.");
         o.UnitFile = fDir + "default.unt";
         OptList.setValue("UnitFile", "default.unt");
     }

@@ -4,6 +4,7 @@
 // The dialog's widgets only copy the values of OptionControls.
 
 #include "core/settings/optionlist.h"
+#include "core/text/messages.h"
 
 #include <string>
 #include <vector>
@@ -40,7 +41,8 @@ struct OptionControls {
 class TfmUnitOptions : public TfmOptGeneral {
   public:
     /// unitConverterDir ends with "/"; standalone decides whether the file is used.
-    TfmUnitOptions(std::string unitConverterDir, bool standalone);
+    /// Warnings (a missing settings or unit file) go to `messages`.
+    TfmUnitOptions(std::string unitConverterDir, bool standalone, IMessages& messages);
 
     std::string Filename() const { return fDir + "TarnelUC.ini"; }
     /// Stand-alone: loads the settings file, or warns that it is missing (defaults apply).
@@ -61,6 +63,7 @@ class TfmUnitOptions : public TfmOptGeneral {
   private:
     std::string fDir;
     bool fStandalone;
+    IMessages* fMessages;
     bool fUnreadable = false;
 };
 

@@ -4,11 +4,6 @@
 
 namespace tarnel {
 
-namespace {
-StderrMessages gDefault;
-IMessages* gSink = &gDefault;
-} // namespace
-
 void StderrMessages::info(const std::string& text) {
     std::fprintf(stderr, "message: %s\n", text.c_str());
 }
@@ -16,16 +11,6 @@ void StderrMessages::info(const std::string& text) {
 bool StderrMessages::yesNo(const std::string& text) {
     info(text);
     return false;
-}
-
-IMessages& messages() {
-    return *gSink;
-}
-
-IMessages* installMessages(IMessages* sink) {
-    IMessages* prev = gSink;
-    gSink = sink ? sink : &gDefault;
-    return prev == &gDefault ? nullptr : prev;
 }
 
 } // namespace tarnel

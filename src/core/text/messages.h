@@ -1,7 +1,7 @@
 #pragma once
 // The one way the core talks to the user: an information box and a yes/no question.
-// The GUI installs message boxes, the CLI stderr, tests a recorder; the default
-// writes to stderr so nothing ever blocks.
+// Whoever builds a part of the core hands it the interface to use: message boxes in the
+// GUI, stderr in the CLI, a recorder in tests. There is no process-wide sink.
 
 #include <string>
 #include <vector>
@@ -32,28 +32,6 @@ class RecordingMessages : public IMessages {
         texts.push_back(text);
         return answer;
     }
-};
-
-/// The installed sink (the stderr one until something else is installed).
-IMessages& messages();
-/// Installs a sink; returns the previous one. Passing nullptr restores the default.
-IMessages* installMessages(IMessages* sink);
-
-/// Shorthand for messages().info(text).
-inline void showMessage(const std::string& text) {
-    messages().info(text);
-}
-
-/// Installs a sink for the lifetime of the guard (tests, nested tools).
-class ScopedMessages {
-  public:
-    explicit ScopedMessages(IMessages& sink) : fPrev(installMessages(&sink)) {}
-    ~ScopedMessages() { installMessages(fPrev); }
-    ScopedMessages(const ScopedMessages&) = delete;
-    ScopedMessages& operator=(const ScopedMessages&) = delete;
-
-  private:
-    IMessages* fPrev;
 };
 
 } // namespace tarnel

@@ -12,6 +12,8 @@ using namespace tarnel;
 using tarnel::test::TempDir;
 
 namespace {
+RecordingMessages rec; // the missing-root note; checked where it matters
+
 std::string errorOf(const std::function<void()>& f) {
     try {
         f();
@@ -27,7 +29,7 @@ TEST(DirMap, LocationDirNamingAnExistingFolderIsTheRoot) {
     const std::string exe = t.mkdir("app/bin");
     const std::string root = t.mkdir("data");
     t.write("app/bin/location.dir", "  " + root.substr(0, root.size() - 1) + "\r\n");
-    TDirMap m(exe, t.path(), "Tarnel Calculator", false);
+    TDirMap m(exe, t.path(), "Tarnel Calculator", false, rec);
     EXPECT_TRUE(m.Localion2Root);
     EXPECT_EQ(m.Root(), root); // the missing trailing "/" is added
     EXPECT_EQ(m.UnitConverter(), root + "UnitConverter/");
@@ -37,7 +39,7 @@ TEST(DirMap, LocationDirNamingAMissingFolderFails) {
     TempDir t;
     const std::string exe = t.mkdir("bin");
     t.write("bin/location.dir", t.path() + "nowhere/");
-    EXPECT_EQ(errorOf([&] { TDirMap(exe, t.path(), "P", false); }),
+    EXPECT_EQ(errorOf([&] { TDirMap(exe, t.path(), "P", false, rec); }),
               "Error: <" + t.path() + "nowhere/> directory is not there");
 }
 
@@ -46,7 +48,7 @@ TEST(DirMap, BlankLocationDirBesideWritableFolderUsesItsParent) {
     const std::string exe = t.mkdir("app/bin", 0777);
     t.write("app/bin/location.dir", " \r\n");
     int r = tarnel::test::runUnprivileged([&] {
-        TDirMap m(exe, t.path(), "P", false);
+        TDirMap m(exe, t.path(), "P", false, rec);
         return m.ConfigInExe && !m.ExeIsProtected && m.Root() == t.path() + "app/" ? 0 : 1;
     });
     EXPECT_EQ(r, 0);
@@ -59,7 +61,7 @@ TEST(DirMap, BlankLocationDirBesideReadOnlyFolderUsesTheUserRoot) {
     const std::string user = t.mkdir("user", 0777);
     t.mkdir("user/P", 0777);
     int r = tarnel::test::runUnprivileged([&] {
-        TDirMap m(exe, user, "P", false);
+        TDirMap m(exe, user, "P", false, rec);
         if (!m.ExeIsProtected || m.Root() != user + "P/") return 1;
         return dirExists(user + "P/BrdData/") ? 0 : 2; // made when missing
     });
@@ -70,14 +72,14 @@ TEST(DirMap, MissingUserRootShowsTheInstallMessageAndFails) {
     TempDir t;
     const std::string exe = t.mkdir("bin");
     RecordingMessages rec;
-    ScopedMessages scope(rec);
-    EXPECT_EQ(errorOf([&] { TDirMap(exe, t.path(), "P", false); }), "Unexpected error in DirMap");
+    EXPECT_EQ(errorOf([&] { TDirMap(exe, t.path(), "P", false, rec); }),
+              "Unexpected error in DirMap");
     ASSERT_EQ(rec.texts.size(), 1u);
     EXPECT_EQ(rec.texts[0], t.path() +
                                 "P/ directory is not there.\nYou probably installed Tarnel under "
                                 "another user account\nInstall it under the current account as "
                                 "well.");
-    EXPECT_EQ(errorOf([&] { TDirMap(exe, t.path(), "", false); }),
+    EXPECT_EQ(errorOf([&] { TDirMap(exe, t.path(), "", false, rec); }),
               "Error: ProductName param is missing");
 }
 

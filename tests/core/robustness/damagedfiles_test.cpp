@@ -91,8 +91,7 @@ TEST(DamagedFiles, SettingsFileIsSetAsideNotLost) {
     TempDir t;
     makeHuge(t.file("TarnelUC.ini"), kSmallFileCap);
     RecordingMessages rec;
-    ScopedMessages scope(rec);
-    TfmUnitOptions o(t.path(), true);
+    TfmUnitOptions o(t.path(), true, rec);
     o.Init();
     ASSERT_EQ(rec.texts.size(), 1u);
     EXPECT_NE(rec.texts[0].find("too large"), std::string::npos);
@@ -109,8 +108,7 @@ TEST(DamagedFiles, SettingsFileIsSetAsideNotLost) {
         TempDir u;
         d.make(u, "TarnelUC.ini");
         RecordingMessages r2;
-        ScopedMessages s2(r2);
-        TfmUnitOptions p(u.path(), true);
+        TfmUnitOptions p(u.path(), true, r2);
         EXPECT_NO_THROW(p.Init());
         EXPECT_EQ(p.Opts().SearchEngine, 3);
     }
@@ -124,7 +122,6 @@ TEST(DamagedFiles, WindowSizeAbbreviationsAndLocationDir) {
         d.make(t, "abrv.lst");
         d.make(t, "location.dir");
         RecordingMessages rec;
-        ScopedMessages scope(rec);
         try {
             WindowSize s = readWindowSize(t.file("TarnelUC.ext"));
             EXPECT_EQ(s.width, 640);
@@ -135,7 +132,7 @@ TEST(DamagedFiles, WindowSizeAbbreviationsAndLocationDir) {
         AbbrevList a = AbbrevList::fromFile(t.file("abrv.lst"), rec);
         EXPECT_EQ(a.AbbrevOf("m"), "m");
         try {
-            TDirMap m(t.path(), t.path(), "P", false);
+            TDirMap m(t.path(), t.path(), "P", false, rec);
         } catch (const EM& e) {
             const std::string msg = e.what();
             EXPECT_TRUE(msg.find("directory is not there") != std::string::npos ||
@@ -147,7 +144,6 @@ TEST(DamagedFiles, WindowSizeAbbreviationsAndLocationDir) {
     makeHuge(t.file("abrv.lst"), kSmallFileCap);
     makeHuge(t.file("TarnelUC.ext"), kSmallFileCap);
     RecordingMessages rec;
-    ScopedMessages scope(rec);
     EXPECT_TRUE(AbbrevList::fromFile(t.file("abrv.lst"), rec).empty());
     ASSERT_EQ(rec.texts.size(), 1u);
     EXPECT_THROW(readWindowSize(t.file("TarnelUC.ext")), EM);

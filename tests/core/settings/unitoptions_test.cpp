@@ -13,8 +13,7 @@ TEST(UnitOptions, DefaultsAndIntegerRules) {
     t.write("TarnelUC.ini", "MultiTabMode=1\r\nCopyBoth=2\r\nMinimOnTray=yes\r\nPrec=20\r\n"
                             "PromptB4Delete= 1\r\nSwapSrcTrg=01\r\nSearchEngine=x\r\n");
     RecordingMessages rec;
-    ScopedMessages scope(rec);
-    TfmUnitOptions o(t.path(), true);
+    TfmUnitOptions o(t.path(), true, rec);
     o.Init();
     TUOpts a = o.Opts();
     EXPECT_TRUE(a.MultiTabMode);
@@ -49,8 +48,7 @@ TEST(UnitOptions, UnitFileOutsideTheFolderIsTreatedAsMissing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         RecordingMessages rec;
-        ScopedMessages scope(rec);
-        TfmUnitOptions o(dir, false);
+        TfmUnitOptions o(dir, false, rec);
         o.OptList.add(std::string("UnitFile=") + c.name);
         EXPECT_EQ(o.Opts().UnitFile, dir + (c.kept ? c.name : "default.unt"));
         EXPECT_EQ(rec.texts.size(), c.kept ? 0u : 1u);
@@ -60,8 +58,7 @@ TEST(UnitOptions, UnitFileOutsideTheFolderIsTreatedAsMissing) {
 TEST(UnitOptions, MissingIniWarnsAndWritesKeysInOrder) {
     TempDir t;
     RecordingMessages rec;
-    ScopedMessages scope(rec);
-    TfmUnitOptions o(t.path(), true);
+    TfmUnitOptions o(t.path(), true, rec);
     o.Init();
     ASSERT_EQ(rec.texts.size(), 1u);
     EXPECT_EQ(rec.texts[0],
@@ -91,8 +88,7 @@ TEST(UnitOptions, AttachedNeverTouchesTheFileAndTextReplacesKnownKeysOnly) {
     TempDir t;
     t.write("TarnelUC.ini", "MultiTabMode=1\r\n");
     RecordingMessages rec;
-    ScopedMessages scope(rec);
-    TfmUnitOptions o(t.path(), false);
+    TfmUnitOptions o(t.path(), false, rec);
     o.Init();
     EXPECT_TRUE(o.OptList.empty());
     o.SetText("MultiTabMode=1\r\n");

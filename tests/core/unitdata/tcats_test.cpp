@@ -91,7 +91,6 @@ TEST(TCats, BaseUnitDefinitions) {
     for (auto& d : defs) {
         SCOPED_TRACE(d[0]);
         RecordingMessages rec;
-        ScopedMessages scope(rec);
         TCats one;
         one.LoadFromString(std::string("<UnitsData><domain enabled='1'><category name='c' "
                                        "type='root' enabled='1'><unit type='si-unit' enabled='1' "
@@ -120,7 +119,6 @@ TEST(TCats, SupplementaryLinkErrorsClearTheDatabase) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         RecordingMessages rec;
-        ScopedMessages scope(rec);
         TCats db;
         std::string doc =
             std::string("<UnitsData><domain enabled='1'><category name='L' type='root' "
