@@ -19,25 +19,22 @@ void TfmIOModel::Init() {
 // The one place where the notation's messages are caught: they become lastError()
 // rather than a message box for every keystroke.
 template <class F> auto TfmIOModel::notation(F&& f) const {
-    RecordingMessages rec;
-    auto result = [&] {
-        ScopedMessages scope(rec);
-        return f();
-    }();
-    if (!rec.texts.empty()) fLastError = rec.texts.back();
+    std::string why;
+    auto result = f(&why);
+    if (!why.empty()) fLastError = why;
     return result;
 }
 
 std::string TfmIOModel::display(const std::string& t) const {
-    return notation([&] { return DisplayField(t, fAbbr, fPrec()); });
+    return notation([&](std::string* why) { return DisplayField(t, fAbbr, fPrec(), why); });
 }
 
 std::string TfmIOModel::store(const std::string& t) const {
-    return notation([&] { return StoreField(t, fAbbr, fPrec()); });
+    return notation([&](std::string* why) { return StoreField(t, fAbbr, fPrec(), why); });
 }
 
 TDimRec TfmIOModel::parse(const std::string& t) const {
-    return notation([&] { return ParseField(t); });
+    return notation([&](std::string* why) { return ParseField(t, why); });
 }
 
 void TfmIOModel::changed() const {

@@ -50,13 +50,12 @@ class Tabs : public ::testing::Test {
         tabs.OnActivateTab = [this](int i) { active = i; };
     }
     RecordingMessages engineMessages;
-    ScopedMessages scope{engineMessages};
     test::TempDir dir;
-    TfmUnitOptions options{dir.path(), false};
+    TfmUnitOptions options{dir.path(), false, engineMessages};
     AbbrevList abbr;
     TfmIOModel io{abbr, [] { return 7; }};
     TParser parser;
-    TConvert iConvert{parser}, oConvert{parser};
+    TConvert iConvert{parser, engineMessages}, oConvert{parser, engineMessages};
     RecordingMessages user;
     std::string log;
     StandIn s{'S', log, io}, a{'A', log, io}, b{'B', log, io}, e{'E', log, io}, h{'H', log, io};
