@@ -6,6 +6,7 @@
 #include "core/text/messages.h"
 #include "core/text/strutil.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -75,12 +76,13 @@ std::string notANumber(const std::string& quantity) {
 }
 
 // Loads the quantity and checks that every dimension can convert; "" when all can.
-std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture& cap) {
-    if (std::isnan(ValueOfField(quantity))) return notANumber(quantity);
-    e.setField(quantity);
+std::string loadQuantity(TConvert& e, const TDimRec& q, const std::string& quantity,
+                         const Capture& cap) {
+    if (std::isnan(q.Valu)) return notANumber(quantity);
+    e.setField(q, quantity);
     if (cap.any()) return cap.first();
-    std::string u = quantity;
-    if (!UnitsOfField(u)) return "No unit part in " + trim(quantity);
+    const std::string& u = q.UnitsStr;
+    if (quantity.find('[') == std::string::npos) return "No unit part in " + trim(quantity);
     for (int k = 0; k < e.DimCount(); ++k) {
         const TDim* d = e.Dims(k);
         if (d->Ready()) continue;
@@ -99,10 +101,18 @@ std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture
     return "";
 }
 
+std::string loadQuantity(TConvert& e, const std::string& quantity, const Capture& cap) {
+    return loadQuantity(e, ParseField(quantity), quantity, cap);
+}
+
 // A result counts only when it names exactly the target's units with their degrees.
-bool hasUnitsOf(const TConvert& e, const std::string& target) {
-    UnitEntries got, want;
-    return ParseUnits(e.unitPart(), got) && ParseUnits(target, want) && got == want;
+bool hasUnitsOf(const TConvert& e, const UnitEntries& want) {
+    UnitEntries got = e.unitEntries();
+    // As printed: a dimension of degree 0 shows nothing.
+    got.erase(
+        std::remove_if(got.begin(), got.end(), [](const TUnitRec& u) { return u.UnitDeg == 0; }),
+        got.end());
+    return got == want;
 }
 
 // Which of two units of one category the engine could not convert.
@@ -149,13 +159,18 @@ std::string QuantityConverter::belowAbsoluteZero(const std::string& quantity) co
     std::string units = quantity;
     int ci, ui;
     if (!UnitsOfField(units) || !fEng.WhereIsUnit(units, ci, ui)) return "";
+    return belowAbsoluteZero(ci, ui, ValueOfField(quantity), quantity);
+}
+
+std::string QuantityConverter::belowAbsoluteZero(int ci, int ui, double value,
+                                                 const std::string& quantity) const {
     TCat* cat = fEng.Items(ci);
     TUnit* core = cat->Units.Items(cat->Units.IndexOfSI());
     if (!cat->IsRule() || !core) return "";
     BaseDegrees kelvin;
     addCoreDegrees(*core, 1, kelvin);
     if (kelvin != BaseDegrees{{"K", 1}}) return "";
-    const double k = fEng.toCore(*cat->Units.Items(ui), ValueOfField(quantity));
+    const double k = fEng.toCore(*cat->Units.Items(ui), value);
     // The scales' formulas leave rounding dust at absolute zero itself (-459.67 °F).
     if (!(k < -1e-9)) return "";
     return "Below absolute zero - " + trim(quantity) + " is " + FormatNum(k, fEng.Prec()) + " [" +
@@ -166,50 +181,60 @@ ConvertResult QuantityConverter::convertStored(const std::string& quantity,
                                                const std::string& trg) {
     Capture cap(fEng);
     ValFixCleared fix(fEng);
-    const double value = ValueOfField(quantity);
-    if (std::isnan(value)) return failure(notANumber(quantity));
-    if (std::string why = belowAbsoluteZero(quantity); !why.empty()) return failure(why);
+    // Each text is read once; the record and the entries travel on.
+    const TDimRec q = ParseField(quantity);
+    if (std::isnan(q.Valu)) return failure(notANumber(quantity));
+    std::string why;
+    UnitEntries te;
+    const bool targetReads = ParseUnits(trg, te, &why);
     try {
         // A single unit to a single unit of its category, compound categories included:
         // the unit part is that unit, so the value converts from it directly.
-        std::string src = quantity;
         int cs, us, ct, ut;
-        if (UnitsOfField(src) && fEng.WhereIsUnit(src, cs, us) && fEng.WhereIsUnit(trg, ct, ut) &&
-            cs == ct) {
+        const bool single =
+            quantity.find('[') != std::string::npos && fEng.WhereIsUnit(q.UnitsStr, cs, us);
+        if (single) {
+            if (std::string low = belowAbsoluteZero(cs, us, q.Valu, quantity); !low.empty())
+                return failure(low);
+        }
+        if (single && fEng.WhereIsUnit(trg, ct, ut) && cs == ct) {
             if (us == ut) { // nothing to convert: the quantity as the engine prints it
-                fEng.setField(quantity);
+                fEng.setField(q, quantity);
             } else {
-                fEng.fValue = value;
+                fEng.fValue = q.Valu;
                 if (!fEng.Convert2AnyUnit(cs, us, ct, ut, trg) && !cap.any())
                     return failure(unconvertible(fEng, cs, us, ct, ut));
             }
             if (cap.any()) return failure(cap.first());
-            if (!hasUnitsOf(fEng, trg)) return failure("Cannot convert unit - " + trg);
+            if (!targetReads || !hasUnitsOf(fEng, te))
+                return failure("Cannot convert unit - " + trg);
             return success(fEng.Field());
         }
         // Two units of one category (mg/kg) make no engine field, but a ratio through SI.
-        if (std::string why = loadQuantity(fEng, quantity, cap); !why.empty())
-            return why.rfind(kDuplicated, 0) == 0 ? throughSI(quantity, trg) : failure(why);
-        if (fEng.Convert2Dim(trg, false) && hasUnitsOf(fEng, trg)) return success(fEng.Field());
-        if (cap.any()) return failure(cap.first()); // the target did not parse
-        return throughSI(quantity, trg);
+        if (std::string err = loadQuantity(fEng, q, quantity, cap); !err.empty())
+            return err.rfind(kDuplicated, 0) == 0 ? throughSI(q, te, targetReads ? "" : why)
+                                                  : failure(err);
+        if (!targetReads) return failure(why);
+        if (fEng.Convert2Dim(trg, false) && hasUnitsOf(fEng, te)) return success(fEng.Field());
+        if (cap.any()) return failure(cap.first());
+        return throughSI(q, te, "");
     } catch (const std::exception& e) {
         return failure(e.what());
     }
 }
 
-ConvertResult QuantityConverter::throughSI(const std::string& quantity, const std::string& trg) {
-    std::string units = quantity, why;
-    UnitsOfField(units);
-    UnitEntries se, te;
-    if (!ParseUnits(units, se, &why) || !ParseUnits(trg, te, &why)) return failure(why);
+ConvertResult QuantityConverter::throughSI(const TDimRec& q, const UnitEntries& te,
+                                           const std::string& targetError) {
+    if (!targetError.empty()) return failure(targetError);
+    const std::string quantity = DimRecText(q, fEng.Prec());
+    const UnitEntries& se = q.units;
     const SIReduction s = reduceToSI(fEng, se);
     if (!s.ok) return failure(s.error);
     const SIReduction t = reduceToSI(fEng, te);
     if (!t.ok) return failure(t.error);
     const std::string rule = s.ruleUnit.empty() ? t.ruleUnit : s.ruleUnit;
     if (!rule.empty()) return failure("A rule unit converts only within its category - " + rule);
-    const double si = ValueOfField(quantity) * s.factor;
+    const double si = q.Valu * s.factor;
     const std::string shown = " [" + UnitListText(te) + "]";
     if (s.base == t.base) return success(FormatNum(si / t.factor, fEng.Prec()) + shown);
     // Fuel economy and consumption, pace and speed, frequency and period: the same
@@ -301,8 +326,10 @@ std::vector<ConvertResult> QuantityConverter::all(const std::string& typedQuanti
             } else {
                 if (k == ui) fEng.setField(FormatNum(x, 15) + " [" + sym + "]");
                 if (cap.any()) return {failure(cap.first())};
-                out.push_back(hasUnitsOf(fEng, sym) ? success(fEng.Field())
-                                                    : failure("Cannot convert unit - " + sym));
+                UnitEntries want;
+                ParseUnits(sym, want);
+                out.push_back(hasUnitsOf(fEng, want) ? success(fEng.Field())
+                                                     : failure("Cannot convert unit - " + sym));
             }
         } catch (const std::exception& e) {
             out.push_back(failure(e.what()));

@@ -44,8 +44,10 @@ class QuantityConverter {
     TypedText typed() const;
     /// The refusal of a temperature scale value below 0 K; "" when there is none.
     std::string belowAbsoluteZero(const std::string& quantity) const;
+    std::string belowAbsoluteZero(int ci, int ui, double value, const std::string& quantity) const;
     ConvertResult convertStored(const std::string& quantity, const std::string& trg);
-    ConvertResult throughSI(const std::string& quantity, const std::string& target);
+    ConvertResult throughSI(const TDimRec& quantity, const UnitEntries& target,
+                            const std::string& targetError);
 
     TConvert& fEng;
     const SpellingMap* fSpellings = nullptr;

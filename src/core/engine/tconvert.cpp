@@ -54,6 +54,20 @@ void TConvert::setField(const std::string& v) {
     insertUnits(units);
 }
 
+void TConvert::setField(const TDimRec& r, const std::string& text) {
+    // A unit part that did not read goes the long way, which reports why.
+    if (r.units.empty() && !trimView(r.UnitsStr).empty()) {
+        setField(text);
+        return;
+    }
+    fEnabled = false;
+    fDims.clear();
+    ValStr = r.ValuStr;
+    fValue = r.Valu;
+    if (text.find('[') == std::string::npos) return;
+    insertEntries(r.units);
+}
+
 void TConvert::setFieldParts(std::string valueText, const std::string& units) {
     // The same as writing valueText + " [" + units + "]" for a units text without brackets;
     // the caller sets the value.
@@ -74,6 +88,10 @@ void TConvert::insertUnits(const std::string& units) {
         message(why);
         return;
     }
+    insertEntries(list);
+}
+
+void TConvert::insertEntries(const UnitEntries& list) {
     fEnabled = true;
     for (const TUnitRec& e : list) {
         fEnabled = InsertUnit(999, e);
@@ -99,7 +117,11 @@ std::string TConvert::Field() const {
 }
 
 std::string TConvert::unitPart() const {
-    std::vector<TUnitRec> list;
+    return UnitListText(unitEntries());
+}
+
+UnitEntries TConvert::unitEntries() const {
+    UnitEntries list;
     list.reserve(fDims.size());
     for (const auto& d : fDims) {
         if (d->Kind() == TCatKind::ckUnknown) {
@@ -113,7 +135,7 @@ std::string TConvert::unitPart() const {
             list.push_back({u ? u->Symbol() : std::string(), d->fDegree});
         }
     }
-    return UnitListText(list);
+    return list;
 }
 
 bool TConvert::InsertUnit(int idx, const TUnitRec& ur) {

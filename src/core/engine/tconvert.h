@@ -31,7 +31,11 @@ class TConvert : public TCats {
     std::string Field() const;
     /// The unit part that Field prints (without brackets).
     std::string unitPart() const;
+    /// The same as entries (symbol and degree per dimension, as printed).
+    UnitEntries unitEntries() const;
     void setField(const std::string& v);
+    /// The same for a text already read into `r` (`text` is what it was read from).
+    void setField(const TDimRec& r, const std::string& text);
     bool Enabled() const { return fEnabled; }
     int DimCount() const { return static_cast<int>(fDims.size()); }
     TDim* Dims(int idx) const {
@@ -75,6 +79,7 @@ class TConvert : public TCats {
     void message(const std::string& text) const;
     void setFieldParts(std::string valueText, const std::string& units);
     void insertUnits(const std::string& units);
+    void insertEntries(const UnitEntries& list);
 
     TParser* fParser;
     IMessages* fMessages;

@@ -97,7 +97,37 @@ std::string TypedText::storedName(const std::u32string& name) const {
     return s;
 }
 
+// Most typed unit parts are plain ASCII names with "." "/" and whole degrees, which read
+// as they stand: those skip the code-point pass (this runs on every keystroke).
+bool TypedText::readsAsItStands(std::string_view t) const {
+    for (size_t i = 0; i < t.size();) {
+        const char c = t[i];
+        if (c == '.' || c == '/') {
+            ++i;
+        } else if (c == '^') {
+            size_t j = ++i;
+            while (j < t.size() && t[j] >= '0' && t[j] <= '9')
+                ++j;
+            if (j == i || (j < t.size() && (t[j] == '.' || t[j] == 'e' || t[j] == 'E')))
+                return false;
+            i = j;
+        } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_') {
+            const size_t start = i;
+            while (i < t.size() && isAsciiNameChar(static_cast<unsigned char>(t[i])))
+                ++i;
+            if (fSpellings && !fSpellings->empty()) {
+                const std::string name(t.substr(start, i - start));
+                if (fSpellings->count(name) && !fIsSymbol(name)) return false;
+            }
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 TypedReading TypedText::unitPart(std::string_view text) const {
+    if (readsAsItStands(text)) return {true, std::string(text), {}};
     const std::u32string w = normalise(toU32(text));
     for (char32_t c : w)
         if (c != ' ' && !isNameChar(c) && !isOperator(c)) return failure(unknownCharacter(c));

@@ -38,6 +38,7 @@ class TypedText {
 
   private:
     std::string storedName(const std::u32string& name) const;
+    bool readsAsItStands(std::string_view text) const;
 
     std::function<bool(const std::string&)> fIsSymbol;
     const SpellingMap* fSpellings;

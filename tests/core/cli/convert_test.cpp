@@ -118,6 +118,8 @@ TEST(CliConvert, BaseAndAll) {
     r = runCli({"--data", kData, "all", "20 [°C]"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "293.15 [K]\n20 [°C]\n68 [°F]\n");
+    r = runCli({"--data", kData, "all", "5 [km/h]"}); // symbols that are unit parts themselves
+    EXPECT_EQ(r.out, "1.388888889 [m/s]\n5 [km/h]\n");
     r = runCli({"--data", kData, "all", "5 [m/s.kg]"});
     EXPECT_EQ(r.status, 1);
     r = runCli({"--data", kData, "base", "60 [rpm/s]"}); // a compound core among others
