@@ -54,7 +54,7 @@ ConvertResult success(std::string text) {
 // Symbol of a dimension's current unit as the engine prints it.
 std::string dimSymbol(const TDim& d) {
     if (d.Kind() == TCatKind::ckUnknown) return d.UnknownUnit;
-    TUnit* u = d.UnitAt(d.fUnitIdx);
+    TUnit* u = d.Unit();
     return u ? u->Symbol() : std::string();
 }
 
@@ -90,7 +90,7 @@ std::string loadQuantity(TConvert& e, const TDimRec& q, const std::string& quant
         if (d->Kind() == TCatKind::ckUnknown)
             return "A compound unit cannot stand inside a unit part - " + u;
         if (d->Cat()->IsRule()) {
-            const TUnit* unit = d->UnitAt(d->fUnitIdx);
+            const TUnit* unit = d->Unit();
             if (unit && unit->Kind() == TUnitKind::ukRule)
                 return "A rule unit converts only alone - " + dimSymbol(*d);
             return d->Cat()->Name() + " has rule-based units and converts only alone - " +
@@ -201,8 +201,7 @@ ConvertResult QuantityConverter::convertStored(const std::string& quantity,
             if (us == ut) { // nothing to convert: the quantity as the engine prints it
                 fEng.setField(q, quantity);
             } else {
-                fEng.fValue = q.Valu;
-                if (!fEng.Convert2AnyUnit(cs, us, ct, ut, trg) && !cap.any())
+                if (!fEng.Convert2AnyUnit(q.Valu, cs, us, ct, ut, trg) && !cap.any())
                     return failure(unconvertible(fEng, cs, us, ct, ut));
             }
             if (cap.any()) return failure(cap.first());
@@ -266,7 +265,7 @@ ConvertResult QuantityConverter::base(const std::string& typedQuantity) {
         s.Valu = fEng.Value();
         for (int k = 0; k < fEng.DimCount(); ++k) {
             const TDim* d = fEng.Dims(k);
-            s.units.push_back({d->UnitAt(d->fUnitIdx)->Symbol(), d->fDegree});
+            s.units.push_back({d->Unit()->Symbol(), d->Degree()});
         }
         // Core units with a base definition are replaced by it; "1" drops the unit.
         struct Replaced {
@@ -318,8 +317,7 @@ std::vector<ConvertResult> QuantityConverter::all(const std::string& typedQuanti
     for (int k = 0; k < fEng.Items(ci)->Units.Count(); ++k) {
         const std::string sym = fEng.Items(ci)->Units.Items(k)->Symbol();
         try {
-            fEng.fValue = x;
-            const bool made = fEng.Convert2AnyUnit(ci, ui, ci, k, sym);
+            const bool made = fEng.Convert2AnyUnit(x, ci, ui, ci, k, sym);
             if (cap.any()) return {failure(cap.first())};
             if (!made) {
                 out.push_back(failure(unconvertible(fEng, ci, ui, ci, k)));

@@ -47,7 +47,7 @@ void TConvert::setField(const std::string& v) {
     fEnabled = false;
     fDims.clear();
     const size_t k = v.find('[');
-    ValStr = trim(k == std::string::npos ? v : v.substr(0, k));
+    fValStr = trim(k == std::string::npos ? v : v.substr(0, k));
     fValue = ValueOfField(v);
     std::string units = v;
     if (!UnitsOfField(units)) return;
@@ -62,7 +62,7 @@ void TConvert::setField(const TDimRec& r, const std::string& text) {
     }
     fEnabled = false;
     fDims.clear();
-    ValStr = r.ValuStr;
+    fValStr = r.ValuStr;
     fValue = r.Valu;
     if (text.find('[') == std::string::npos) return;
     insertEntries(r.units);
@@ -77,7 +77,7 @@ void TConvert::setFieldParts(std::string valueText, const std::string& units) {
     }
     fEnabled = false;
     fDims.clear();
-    ValStr = std::move(valueText);
+    fValStr = std::move(valueText);
     insertUnits(units);
 }
 
@@ -94,20 +94,20 @@ void TConvert::insertUnits(const std::string& units) {
 void TConvert::insertEntries(const UnitEntries& list) {
     fEnabled = true;
     for (const TUnitRec& e : list) {
-        fEnabled = InsertUnit(999, e);
+        fEnabled = InsertUnit(kAppend, e);
         if (!fEnabled) break;
     }
     if (!fEnabled) {
         fDims.clear();
-        ValStr.clear();
+        fValStr.clear();
         fValue = kNaN;
     }
 }
 
 std::string TConvert::Field() const {
     std::string out;
-    if (!ValStr.empty())
-        out = ValStr;
+    if (!fValStr.empty())
+        out = fValStr;
     else if (!(std::isnan(fValue) && ValFix))
         out = FormatNum(fValue, fPrec);
     out += " [";
@@ -139,7 +139,7 @@ UnitEntries TConvert::unitEntries() const {
 }
 
 bool TConvert::InsertUnit(int idx, const TUnitRec& ur) {
-    const bool quiet = idx == 998;
+    const bool quiet = idx == kAppendQuietly;
     struct Quiet {
         bool& flag;
         bool old;
@@ -233,6 +233,12 @@ bool TConvert::Convert2AnyUnit(const std::string& target) {
 bool TConvert::Convert2AnyUnit(const std::string& source, const std::string& target) {
     int cs, us, ct, ut;
     if (!WhereIsUnit(source, cs, us) || !WhereIsUnit(target, ct, ut)) return false;
+    return Convert2AnyUnit(cs, us, ct, ut, target);
+}
+
+bool TConvert::Convert2AnyUnit(double value, int cs, int us, int ct, int ut,
+                               const std::string& target) {
+    fValue = value;
     return Convert2AnyUnit(cs, us, ct, ut, target);
 }
 

@@ -42,7 +42,10 @@ class TConvert : public TCats {
         return idx >= 0 && idx < DimCount() ? fDims[static_cast<size_t>(idx)].get() : nullptr;
     }
 
-    /// Inserts the unit at idx (clamped; 999 appends, 998 appends without messages).
+    /// InsertUnit positions past every dimension: append, or append without messages.
+    static constexpr int kAppend = 999;
+    static constexpr int kAppendQuietly = 998;
+    /// Inserts the unit at idx (clamped; kAppend, kAppendQuietly).
     bool InsertUnit(int idx, const TUnitRec& ur);
     /// Every dimension to its core unit.
     void Convert2SI();
@@ -52,6 +55,8 @@ class TConvert : public TCats {
     bool Convert2AnyUnit(const std::string& source, const std::string& target);
     /// The same for units already looked up (category and unit indexes).
     bool Convert2AnyUnit(int cs, int us, int ct, int ut, const std::string& target);
+    /// The same for `value` in the source unit.
+    bool Convert2AnyUnit(double value, int cs, int us, int ct, int ut, const std::string& target);
     /// Every dimension to the unit at the same position of the target unit part.
     bool Convert2Dim(const std::string& target, bool errMsg);
 
@@ -70,11 +75,15 @@ class TConvert : public TCats {
     /// A rule formula's value for v: NaN and infinities skip the evaluator and give NaN.
     double evalRule(const std::string& formula, double v) const;
 
-    double fValue = 0;
-    std::string ValStr;
+    /// The value text as typed (printed instead of the value while set).
+    const std::string& ValStr() const { return fValStr; }
     bool ValFix = false;
 
   private:
+    // Written only by conversions, so no caller can change the value or the units
+    // without converting.
+    double fValue = 0;
+    std::string fValStr;
     friend class TDim;
     void message(const std::string& text) const;
     void setFieldParts(std::string valueText, const std::string& units);

@@ -20,6 +20,12 @@ TUnit* TDim::UnitAt(int i) const {
     return SupCat ? SupCat->Units.Items(i - n) : nullptr;
 }
 
+int TDim::IndexOfSymbol(const std::string& symbol) const {
+    for (int i = 0; i < UnitCount(); ++i)
+        if (UnitAt(i)->Symbol() == symbol) return i;
+    return -1;
+}
+
 void TDim::setDegree(int v) {
     if (fCat && fCat->IsRule()) {
         fDegree = 1;
@@ -60,7 +66,7 @@ void TDim::Convert2SI() {
     fUnitIdx = core;
     if (!ParentCnv->ValFix) {
         ParentCnv->fValue = v;
-        ParentCnv->ValStr.clear();
+        ParentCnv->fValStr.clear();
     }
 }
 
@@ -85,7 +91,7 @@ void TDim::setUnitIdx(int i) {
         v = ParentCnv->fromCore(*SupCat->Units.Items(i - n), v, sign(fDegree));
     fUnitIdx = i;
     ParentCnv->fValue = v;
-    ParentCnv->ValStr.clear();
+    ParentCnv->fValStr.clear();
 }
 
 } // namespace tarnel

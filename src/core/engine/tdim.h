@@ -38,14 +38,24 @@ class TDim {
     /// Converts the engine's value to the category's core unit.
     void Convert2SI();
 
-    int fCatIdx = -1;
-    int fUnitIdx = -1;
-    int fDegree = 0;
+    /// Units of the index space: the root category's, then SupCat's.
+    int UnitCount() const { return OwnCount() + (SupCat ? SupCat->Units.Count() : 0); }
+    /// The first unit of the index space with exactly this symbol; -1 when none.
+    int IndexOfSymbol(const std::string& symbol) const;
+    /// The unit at UnitIdx (null for an unknown or compound dimension).
+    TUnit* Unit() const { return UnitAt(fUnitIdx); }
+
     TConvert* ParentCnv = nullptr;
     std::string UnknownUnit;
     TCat* SupCat = nullptr;
 
   private:
+    // The engine builds dimensions; anyone else changes them through the setters, which
+    // convert.
+    friend class TConvert;
+    int fCatIdx = -1;
+    int fUnitIdx = -1;
+    int fDegree = 0;
     TCat* fCat = nullptr;
 };
 

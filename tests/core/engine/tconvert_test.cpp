@@ -19,10 +19,7 @@ class Engine : public ::testing::Test {
         trg.setPrec(7);
     }
     int unitIdx(const TConvert& e, int dim, const std::string& sym) {
-        TDim* d = e.Dims(dim);
-        for (int i = 0; i < d->OwnCount() + (d->SupCat ? d->SupCat->Units.Count() : 0); ++i)
-            if (d->UnitAt(i)->Symbol() == sym) return i;
-        return -1;
+        return e.Dims(dim)->IndexOfSymbol(sym);
     }
     TParser parser;
     RecordingMessages rec;
@@ -171,7 +168,7 @@ TEST_F(Engine, FieldErrorsDropTheWholeField) {
     }
     rec.texts.clear();
     trg.setField("1 [m]");
-    EXPECT_FALSE(trg.InsertUnit(998, {"km", 1})); // refused without a message
+    EXPECT_FALSE(trg.InsertUnit(TConvert::kAppendQuietly, {"km", 1})); // refused without a message
     EXPECT_TRUE(rec.texts.empty());
 }
 
