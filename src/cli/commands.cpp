@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "core/appinfo/buildinfo.h"
+#include "core/appinfo/tceversioninfo.h"
 #include "core/platform/dirmap.h"
 #include "core/session/convertersession.h"
 #include "core/text/em.h"
@@ -26,7 +27,7 @@ const char* kUsage =
     "       tarneluc-cli [--data FILE] [--prec N] batch   (stdin: QUANTITY<TAB>TARGET per line)\n"
     "       tarneluc-cli [--data FILE] list [CATEGORY]\n"
     "       tarneluc-cli [--data FILE] validate [--all]\n"
-    "       tarneluc-cli version\n"
+    "       tarneluc-cli version [FILE]   (the version block of FILE, default this program)\n"
     "       tarneluc-cli --help\n"
     "\n"
     "A QUANTITY is a value with its unit part in brackets: \"5 [km/h]\", \"3 [kg.m^2/s^3]\".\n"
@@ -235,8 +236,12 @@ int dispatch(const Args& a, IMessages& messages) {
     if (cmd == "all") return cmdAll(a, messages);
     if (cmd == "batch") return cmdBatch(a, messages);
     if (cmd == "validate") return cmdValidate(a, messages);
-    if (cmd == "version" && a.rest.size() == 1) {
-        out(std::string(kProgramVersion) + '\n');
+    if (cmd == "version" && a.rest.size() <= 2) {
+        // The version block of FILE (default: this program), one Name=value line each.
+        TCEVersionInfo info;
+        if (a.rest.size() == 2) info.GetInfo(a.rest[1]);
+        for (const auto& p : info.properties())
+            out(std::string(p.name) + "=" + *p.value + "\n");
         return 0;
     }
     return usage();
