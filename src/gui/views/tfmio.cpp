@@ -188,10 +188,17 @@ bool TfmIO::sourceKey(QKeyEvent* key) {
         if (text.isEmpty() || !text.at(0).isPrint()) return false;
         c = text.toUcs4().value(0);
     }
-    fModel.clearLastError();
-    const bool pass = fModel.keyPress(c);
-    reportError();
-    return !pass;
+    switch (fModel.filterKey(c)) {
+    case KeyAction::Pass:
+        return false; // the edit itself reports through textEdited
+    case KeyAction::Swallow:
+        return true; // the text and its message stay as they are
+    default:
+        fModel.clearLastError();
+        fModel.keyPress(c); // a mode switch rewrites the text
+        reportError();
+        return true;
+    }
 }
 
 void TfmIO::gridMouseUp(QMouseEvent* mouse) {
