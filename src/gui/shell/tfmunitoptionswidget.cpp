@@ -72,6 +72,7 @@ TfmUnitOptionsWidget::TfmUnitOptionsWidget(TfmUnitOptions& options, QWidget* par
     precBox->addWidget(sePrec);
     precBox->addStretch();
     chksAlone = named(new QListWidget, "chksAlone");
+    chksAlone->setSelectionMode(QAbstractItemView::NoSelection);
     for (const QString& item :
          {tr("Copy Source and Target to the Clipboard"),
           tr("Minimize On SystemTray (after restart)"), tr("Monthly Update Check")}) {

@@ -54,6 +54,11 @@ TfmIO::TfmIO(TfmIOModel& model, QWidget* parent) : QWidget(parent), fModel(model
             if (row == 0) item->setBackground(palette().color(QPalette::Button));
             sgIO->setItem(row, col, item);
         }
+    sgIO->setTextElideMode(Qt::ElideNone);
+    sgIO->item(0, 2)->setTextAlignment(Qt::AlignCenter);
+    QFont hint = big;
+    hint.setPixelSize(13); // "<-" fits the narrow sign column
+    sgIO->item(0, 2)->setFont(hint);
     sgIO->item(1, 2)->setTextAlignment(Qt::AlignCenter);
     sgIO->item(1, 3)->setForeground(kTargetColour);
     sgIO->horizontalHeader()->resizeSection(2, kSignWidth);
@@ -155,11 +160,6 @@ void TfmIO::layOut() {
     eSource->setGeometry(r);
 }
 
-void TfmIO::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    layOut();
-}
-
 void TfmIO::reportError() {
     if (fModel.lastError() == fReported) return;
     fReported = fModel.lastError();
@@ -171,6 +171,9 @@ bool TfmIO::eventFilter(QObject* watched, QEvent* event) {
         return sourceKey(static_cast<QKeyEvent*>(event));
     if (watched == sgIO->viewport() && event->type() == QEvent::MouseButtonRelease)
         gridMouseUp(static_cast<QMouseEvent*>(event));
+    // The viewport gets its width only after the panel's own resize (and, before the
+    // first show, only when it is shown): lay out when it really changes.
+    if (watched == sgIO->viewport() && event->type() == QEvent::Resize) layOut();
     return QWidget::eventFilter(watched, event);
 }
 

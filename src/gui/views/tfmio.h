@@ -34,7 +34,6 @@ class TfmIO : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildMenus();
