@@ -2,7 +2,7 @@
 // (evaluator, abbreviations, options), the early tray flag, the number format, the
 // single-instance test, then the main window, which loads the unit data.
 
-// Core headers come first: Qt's keyword macros would clash with their member names.
+#include "app/tarnelapplication.h"
 #include "core/appinfo/buildinfo.h"
 #include "core/platform/dirmap.h"
 #include "core/platform/standalone.h"
@@ -12,8 +12,6 @@
 #include "gui/shell/singleinstance.h"
 #include "gui/shell/tfrmunitsconvert.h"
 #include "gui/widgets/messageboxes.h"
-
-#include "app/tarnelapplication.h"
 
 #include <QLocale>
 

@@ -1,5 +1,5 @@
-// Core headers come first: Qt's keyword macros would clash with their member names.
 #include "gui/shell/tfrmunitsconvert.h"
+
 #include "core/appinfo/buildinfo.h"
 #include "core/session/convertersession.h"
 #include "core/settings/windowsize.h"
