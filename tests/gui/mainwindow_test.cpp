@@ -4,11 +4,15 @@
 #include "core/session/convertersession.h"
 #include "core/text/messages.h"
 #include "gui/shell/helpwindow.h"
+#include "gui/shell/tfrmoptcont.h"
 #include "gui/shell/tfrmunitsconvert.h"
 #include "gui/views/standinview.h"
 #include "support/dataroot.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -58,6 +62,8 @@ class MainWindowTest : public QObject {
     void helpContext_data();
     void helpContext();
     void closeWritesWindowSize();
+    void optionsSwitchToIntegratedLayout();
+    void optionsWithAnotherUnitFileReloadEveryView();
 };
 
 void MainWindowTest::startsOnEditTabWithoutMessages() {
@@ -157,6 +163,57 @@ void MainWindowTest::closeWritesWindowSize() {
     s.window.resize(500, 300);
     s.window.close();
     QCOMPARE(s.root.read("TarnelUC.ext"), QByteArray("Width=500\r\nHeight=300\r\n"));
+}
+
+namespace {
+/// Presses Options..., lets `change` work on the dialog and answers OK.
+void runOptions(Shell& s, const std::function<void(TfrmOptCont&)>& change) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TfrmOptCont*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        seen = true;
+        change(*dialog);
+        dialog->accept();
+    });
+    QTest::mouseClick(s.window.findChild<QPushButton*>("btnOptAlone"), Qt::LeftButton);
+    QVERIFY(seen);
+}
+} // namespace
+
+void MainWindowTest::optionsSwitchToIntegratedLayout() {
+    Shell s;
+    s.window.show();
+    runOptions(s,
+               [](TfrmOptCont& d) { d.findChild<QTabWidget*>("pcUserMode")->setCurrentIndex(0); });
+    QVERIFY(s.root.read("TarnelUC.ini").contains("MultiTabMode=0"));
+    auto* integ = s.window.findChild<QFrame*>("fmIntegConv1");
+    QVERIFY(integ->isVisible());
+    QVERIFY(integ->isAncestorOf(s.window.findChild<QWidget*>("fmIO1")));
+    QVERIFY(s.window.findChild<QTabWidget*>("pcMain")->isHidden());
+    QVERIFY(!s.io().ModeLocked);
+}
+
+void MainWindowTest::optionsWithAnotherUnitFileReloadEveryView() {
+    Shell s;
+    // Another file with other text: the options compare texts, not names.
+    QByteArray text = s.root.read("default.unt");
+    text.append("\r\n");
+    QFile other(QString::fromStdString(s.root.unitConverter()) + "other.unt");
+    QVERIFY(other.open(QIODevice::WriteOnly) && other.write(text) == text.size());
+    other.close();
+    s.clearCalls();
+    runOptions(s, [](TfrmOptCont& d) {
+        auto* files = d.findChild<QComboBox*>("cbUnitFile");
+        files->setCurrentIndex(files->findText("other.unt"));
+    });
+    QCOMPARE(QString::fromStdString(s.window.UnitFile()).section('/', -1), QString("other.unt"));
+    for (int tab = 0; tab < 5; ++tab) {
+        const auto calls = s.calls(tab);
+        QVERIFY2(std::find(calls.begin(), calls.end(), "Init") != calls.end(),
+                 qPrintable(QString("view %1 not re-initialised").arg(tab)));
+    }
+    QVERIFY(s.messages.texts.empty());
 }
 
 QTEST_MAIN(MainWindowTest)
