@@ -174,14 +174,14 @@ double TParser::evalRule(const std::string& formula, double value, const std::st
         if (fRules.size() >= 4096) fRules.clear(); // unit files hold a few dozen formulas
         RuleEntry entry;
         entry.substituteOnly = needsSubstitution(upperAscii(formula));
-        entry.slots = static_cast<size_t>(std::count(formula.begin(), formula.end(), '#'));
+        entry.slotCount = static_cast<size_t>(std::count(formula.begin(), formula.end(), '#'));
         it = fRules.emplace(formula, std::move(entry)).first;
     }
     RuleEntry& entry = it->second;
     const int shape = shapeOf(valueText);
     // Near the length bound the substituted text may be refused where the slot text is not.
     const size_t substitutedLength =
-        formula.size() + entry.slots * (valueText.size() - 1 + (shape == 1 ? 2 : 0));
+        formula.size() + entry.slotCount * (valueText.size() - 1 + (shape == 1 ? 2 : 0));
     if (shape == 2 || entry.substituteOnly || substitutedLength > TExpressionCompiler::kMaxLength)
         return evalText(substituteValue(formula, valueText));
     SlotProgram& slot = entry.shapes[shape];

@@ -45,7 +45,7 @@ class TParser : public TCustomParser {
     };
     struct RuleEntry {
         bool substituteOnly = false;
-        size_t slots = 0; // number of "#"
+        size_t slotCount = 0; // number of "#"
         SlotProgram shapes[2];
     };
 

@@ -104,3 +104,47 @@ TEST(UnitOptions, AttachedNeverTouchesTheFileAndTextReplacesKnownKeysOnly) {
     o.SetText("");
     EXPECT_TRUE(o.Opts().MultiTabMode);
 }
+
+// What OK stores is what the next start reads: every field through the file and back,
+// read by a fresh instance as a new process would.
+TEST(UnitOptions, EveryFieldSurvivesTheSettingsFile) {
+    OptionControls allOn;
+    allOn.unitFile = "other.unt";
+    allOn.prec = 10;
+    allOn.copyBoth = allOn.minimOnTray = allOn.promptB4Delete = allOn.swapSrcTrg = true;
+    allOn.monthlyCheck = true;
+    allOn.modePage = 1;
+    allOn.searchEngine = 0;
+    allOn.customSearchEngine = "www.example.org/find?lang=en&q= ";
+    OptionControls allOff;
+    allOff.unitFile = "default.unt";
+    allOff.prec = 3;
+    allOff.monthlyCheck = false;
+    allOff.searchEngine = -1; // nothing chosen
+    allOff.customSearchEngine = "";
+    for (const OptionControls& in : {allOn, allOff}) {
+        SCOPED_TRACE(in.unitFile);
+        TempDir t;
+        t.write("default.unt", "<UnitsData/>");
+        t.write("other.unt", "<UnitsData/>");
+        RecordingMessages rec;
+        TfmUnitOptions first(t.path(), true, rec);
+        first.Vis2List(in);
+
+        TfmUnitOptions next(t.path(), true, rec);
+        next.Init();
+        OptionControls out;
+        ASSERT_TRUE(next.List2Vis(out));
+        EXPECT_TRUE(rec.texts.empty());
+        EXPECT_EQ(out.unitFile, in.unitFile);
+        EXPECT_EQ(out.prec, in.prec);
+        EXPECT_EQ(out.copyBoth, in.copyBoth);
+        EXPECT_EQ(out.minimOnTray, in.minimOnTray);
+        EXPECT_EQ(out.monthlyCheck, in.monthlyCheck);
+        EXPECT_EQ(out.promptB4Delete, in.promptB4Delete);
+        EXPECT_EQ(out.swapSrcTrg, in.swapSrcTrg);
+        EXPECT_EQ(out.modePage, in.modePage);
+        EXPECT_EQ(out.searchEngine, in.searchEngine);
+        EXPECT_EQ(out.customSearchEngine, in.customSearchEngine);
+    }
+}

@@ -1,0 +1,427 @@
+#include "gui/shell/tfrmunitsconvert.h"
+
+#include "core/appinfo/buildinfo.h"
+#include "core/session/convertersession.h"
+#include "core/settings/windowsize.h"
+#include "core/text/messages.h"
+#include "core/text/textfile.h"
+#include "core/unitdata/validation.h"
+#include "gui/shell/helpwindow.h"
+#include "gui/shell/tfrmoptcont.h"
+#include "gui/views/standinview.h"
+#include "gui/views/tfmio.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+
+namespace tarnel {
+
+namespace {
+constexpr int kMinWidth = 333;
+constexpr int kMinHeight = 203;
+
+/// A hint "short|long": the short part as tool tip, the long part (after one leading
+/// blank) in the status bar while the pointer rests on the control.
+void setHint(QWidget* w, const QString& hint) {
+    const int bar = hint.indexOf('|');
+    const QString shortPart = bar < 0 ? hint : hint.left(bar);
+    QString longPart = bar < 0 ? hint : hint.mid(bar + 1);
+    if (longPart.startsWith(' ')) longPart.remove(0, 1);
+    if (!shortPart.trimmed().isEmpty()) w->setToolTip(shortPart);
+    w->setStatusTip(longPart);
+}
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+TfrmUnitsConvert::TfrmUnitsConvert(ConverterSession& session, IMessages& messages,
+                                   const ShellStart& start, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      fSession(session), fMessages(messages), fStart(start),
+      fIOModel(session.abbreviations(), [&session] { return session.prec(); }) {
+    setObjectName("frmUnitsConvert");
+    setWindowTitle("Unit Converter");
+    setMinimumSize(kMinWidth, kMinHeight);
+
+    const std::string unitDir = session.dirs() ? session.dirs()->UnitConverter() : std::string();
+    setEnabled(dirExists(unitDir));
+    if (!isEnabled()) {
+        if (fStart.standalone) {
+            fMessages.info("Fatal error: <" + unitDir +
+                           "> configuration directory does not exist.");
+            fStartFailed = true;
+        }
+        return;
+    }
+    createControls();
+    wireViews();
+    fmIO1->Init();
+    if (fStart.standalone) {
+        setWindowTitle(
+            QString(" Tarnel Unit Converter v%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+        Init(true);
+    }
+}
+
+TfrmUnitsConvert::~TfrmUnitsConvert() = default;
+
+void TfrmUnitsConvert::createControls() {
+    auto* central = new QWidget(this);
+    fMainLayout = new QVBoxLayout(central);
+    fMainLayout->setContentsMargins(0, 0, 0, 0);
+    fMainLayout->setSpacing(0);
+    setCentralWidget(central);
+
+    fmIO1 = new TfmIO(fIOModel, central);
+    fMainLayout->addWidget(fmIO1);
+
+    pcMain = new QTabWidget(central);
+    pcMain->setObjectName("pcMain");
+    pcMain->setTabPosition(QTabWidget::South);
+    pcMain->setDocumentMode(true);
+    pcMain->setStyleSheet("QTabBar::tab { width: 80px; height: 30px; }");
+    const char* names[] = {"fmSimple1", "fmAllUnits1", "fmBase1", "fmCompose1", "fmUnitLog1"};
+    const char* captions[] = {" Simple", " All Units", " Base", " Edit", " History"};
+    for (size_t i = 0; i < fViews.size(); ++i) {
+        fViews[i] = new StandInView(names[i], pcMain);
+        pcMain->addTab(fViews[i], captions[i]);
+    }
+    fMainLayout->addWidget(pcMain, 1);
+
+    // Holds the panel in the integrated layout; its own views come later.
+    fmIntegConv1 = new QFrame(central);
+    fmIntegConv1->setObjectName("fmIntegConv1");
+    fIntegLayout = new QVBoxLayout(fmIntegConv1);
+    fIntegLayout->setContentsMargins(0, 0, 0, 0);
+    fIntegLayout->addStretch(1);
+    fmIntegConv1->hide();
+    fMainLayout->addWidget(fmIntegConv1, 1);
+
+    pnlApplication = createApplicationRow();
+    pnlAttached = createAttachedRow();
+    fMainLayout->addWidget(pnlApplication);
+    fMainLayout->addWidget(pnlAttached);
+    pnlAttached->hide();
+
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(false);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &TfrmUnitsConvert::helpClicked);
+    // The window sees Ctrl before its controls do.
+    qApp->installEventFilter(this);
+}
+
+QWidget* TfrmUnitsConvert::createApplicationRow() {
+    auto* row = new QWidget(centralWidget());
+    row->setObjectName("pnlApplication");
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(4, 3, 4, 3);
+    // The about box opens from here once it exists.
+    auto* about = new QLabel(row);
+    about->setObjectName("imgAbout");
+    about->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(22, 22));
+    setHint(about, "| About Tarnel Unit Converter");
+    auto* options = button("btnOptAlone", "Options...", row);
+    setHint(options, "| Change the operating mode, edit unit rule of conversion, etc.");
+    auto* copy = button("btnCopy", "Copy", row);
+    setHint(copy, "|Copy \"From\" = \"To\" to the clipboard ");
+    auto* help = button("btnHelp1", "&Help", row);
+    layout->addWidget(about);
+    layout->addWidget(options);
+    layout->addStretch(1);
+    layout->addWidget(copy);
+    layout->addWidget(help);
+    connect(options, &QPushButton::clicked, this, &TfrmUnitsConvert::optionsClicked);
+    connect(copy, &QPushButton::clicked, this, &TfrmUnitsConvert::copyClicked);
+    connect(help, &QPushButton::clicked, this, &TfrmUnitsConvert::helpClicked);
+    return row;
+}
+
+QWidget* TfrmUnitsConvert::createAttachedRow() {
+    // The row of a converter driven by a host program; only built here.
+    auto* row = new QWidget(centralWidget());
+    row->setObjectName("pnlAttached");
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(4, 3, 4, 3);
+    auto* options = button("btnOptExtra", "Options...", row);
+    setHint(options, "| Change the operating mode, edit unit rule of conversion, etc.");
+    auto* ok = button("btnOK", "OK", row);
+    ok->setDefault(true);
+    setHint(ok, "| Accept units conversion");
+    auto* cancel = button("btnCancel", "Cancel", row);
+    setHint(cancel, "| Cancel units conversion");
+    auto* help = button("btnHelp2", "&Help", row);
+    layout->addWidget(options);
+    layout->addStretch(1);
+    layout->addWidget(ok);
+    layout->addWidget(cancel);
+    layout->addWidget(help);
+    connect(help, &QPushButton::clicked, this, &TfrmUnitsConvert::helpClicked);
+    return row;
+}
+
+void TfrmUnitsConvert::wireViews() {
+    std::array<UnitModule*, 5> modules{};
+    for (size_t i = 0; i < fViews.size(); ++i)
+        modules[i] = fViews[i];
+    fProtocol = std::make_unique<TabProtocol>(fIOModel, fSession.iConvert(), fSession.oConvert(),
+                                              fSession.options(), fMessages, modules);
+    fProtocol->OnActivateTab = [this](int index) { activateTab(index); };
+    connect(pcMain, &QTabWidget::currentChanged, this, &TfrmUnitsConvert::tabChanged);
+    StandInView* history = fViews[TabProtocol::HistoryTab];
+    connect(fmIO1, &TfmIO::logRequested, history, [history] { history->Execute(); });
+    // A typing error is reported once, where it does not stop the typing.
+    connect(fmIO1, &TfmIO::typingError, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
+    });
+    fSession.onReload([this] {
+        reinitViews();
+        SetUserMode();
+        showConversionAgain();
+    });
+}
+
+void TfrmUnitsConvert::Init(bool sa) {
+    if (!isEnabled()) return;
+    try {
+        // Options, then the unit data into both engines.
+        if (!fSession.load()) {
+            if (sa)
+                fStartFailed = true;
+            else
+                setEnabled(false);
+            return;
+        }
+        reinitViews();
+        activateTab(TabProtocol::EditTab);
+        fProtocol->freshArrival();
+        SetUserMode();
+        pnlApplication->setVisible(sa);
+        pnlAttached->setVisible(!sa);
+        if (QLineEdit* source = sourceBox()) source->setFocus();
+        if (sa) validateOnRequest();
+        restoreWindowSize();
+    } catch (const std::exception& e) {
+        fMessages.info(e.what());
+    }
+}
+
+void TfrmUnitsConvert::reinitViews() {
+    for (StandInView* v : fViews)
+        v->Init();
+}
+
+void TfrmUnitsConvert::showConversionAgain() {
+    if (MultiTabMode()) {
+        activateTab(TabProtocol::EditTab);
+        fProtocol->freshArrival();
+    }
+    // The integrated layout converts the kept source once the integrated converter has
+    // views of its own.
+}
+
+void TfrmUnitsConvert::validateOnRequest() {
+    for (const QString& p : fStart.params) {
+        if (p.compare("-vld", Qt::CaseInsensitive) != 0) continue;
+        std::vector<ValidationEntry> errors;
+        ValidateUnitsData(fSession.iConvert().Data(), errors, true);
+        if (!errors.empty())
+            fMessages.info(
+                "Errors in Units data file:\n\n Enter Units Editor and\n run Validate for more "
+                "details.");
+    }
+}
+
+void TfrmUnitsConvert::restoreWindowSize() {
+    const WindowSize size = readWindowSize(fSession.dirs()->UnitConverter() + "TarnelUC.ext");
+    resize(std::max(size.width, kMinWidth), std::max(size.height, kMinHeight));
+    if (QScreen* screen = this->screen()) {
+        QRect r = rect();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+bool TfrmUnitsConvert::MultiTabMode() {
+    return fSession.options().Opts().MultiTabMode;
+}
+
+void TfrmUnitsConvert::SetUserMode() {
+    const bool multi = MultiTabMode();
+    pcMain->setVisible(multi);
+    fmIntegConv1->setVisible(!multi);
+    if (multi) {
+        fMainLayout->insertWidget(0, fmIO1);
+        fIOModel.ModeLocked = true;
+    } else {
+        fIntegLayout->insertWidget(0, fmIO1);
+        fIOModel.ModeLocked = false;
+    }
+    fmIO1->show();
+}
+
+std::string TfrmUnitsConvert::UnitFile() {
+    return fSession.UnitFile();
+}
+
+void TfrmUnitsConvert::SetUnitFile(const std::string& path) {
+    fSession.setUnitFile(path); // the reload callback re-initialises the views
+}
+
+void TfrmUnitsConvert::activateTab(int index) {
+    const QSignalBlocker block(pcMain);
+    pcMain->setCurrentIndex(index);
+    fCurrentTab = index;
+}
+
+void TfrmUnitsConvert::tabChanged(int index) {
+    fProtocol->tabChanging(fCurrentTab);
+    fCurrentTab = index;
+    fProtocol->tabChanged(index);
+}
+
+void TfrmUnitsConvert::optionsClicked() {
+    const std::string before = LoadTextFile(UnitFile());
+    const bool wasMulti = MultiTabMode();
+    if (!TfrmOptCont::execute(fSession.options(), this, [this](int c) { showHelp(c); })) return;
+    fSession.applyOptions();
+    SetUserMode();
+    // Texts rather than names: the unit file editor may have changed the file in place.
+    const std::string file = UnitFile();
+    if (LoadTextFile(file) != before) SetUnitFile(file);
+    const bool multi = MultiTabMode();
+    if (!wasMulti && multi) {
+        fProtocol->OldPage = 0;
+        if (fIOModel.TargetEmpty()) {
+            activateTab(TabProtocol::EditTab);
+        } else {
+            activateTab(0);
+            fIOModel.forceEditMode(false);
+        }
+    }
+    if (multi) fProtocol->tabChanged(pcMain->currentIndex());
+    // The integrated layout reconverts through the integrated converter once it exists.
+    fmIO1->refresh();
+}
+
+void TfrmUnitsConvert::copyClicked() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(fProtocol->copyText()));
+}
+
+void TfrmUnitsConvert::helpClicked() {
+    showHelp(TabProtocol::helpContext(MultiTabMode(), pcMain->currentIndex()));
+}
+
+void TfrmUnitsConvert::showHelp(int context) {
+    const QString dir = QCoreApplication::applicationDirPath() + "/help";
+    // A modal dialog blocks every other window: its help must be a window of its own.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        auto* help = new HelpWindow(dir, modal);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help->showContext(context);
+        return;
+    }
+    if (!fHelp) fHelp = new HelpWindow(dir, this);
+    fHelp->showContext(context);
+}
+
+QLineEdit* TfrmUnitsConvert::sourceBox() const {
+    return fmIO1 ? fmIO1->findChild<QLineEdit*>("eSource") : nullptr;
+}
+
+void TfrmUnitsConvert::closeEvent(QCloseEvent* event) {
+    if (isEnabled() && fSession.dirs()) {
+        try {
+            writeWindowSize(fSession.dirs()->UnitConverter() + "TarnelUC.ext",
+                            WindowSize{width(), height()});
+        } catch (const std::exception& e) {
+            fMessages.info(e.what());
+        }
+    }
+    if (fHelp) fHelp->close();
+    event->accept();
+}
+
+void TfrmUnitsConvert::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (QLineEdit* source = sourceBox())
+        if (source->hasSelectedText()) source->deselect();
+}
+
+bool TfrmUnitsConvert::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && fProtocol) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (key->key() == Qt::Key_Control && widget && widget->window() == this) {
+            if (type == QEvent::KeyPress)
+                fProtocol->ctrlDown(pcMain->currentIndex());
+            else
+                fProtocol->ctrlUp();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmUnitsConvert::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && fStart.standalone &&
+        fStart.minimOnTray && QSystemTrayIcon::isSystemTrayAvailable())
+        hideIntoTray();
+}
+
+void TfrmUnitsConvert::hideIntoTray() {
+    if (!TrayIcon1) {
+        TrayIcon1 = new QSystemTrayIcon(style()->standardIcon(QStyle::SP_ComputerIcon), this);
+        TrayIcon1->setObjectName("TrayIcon1");
+        TrayIcon1->setToolTip(windowTitle().trimmed());
+        connect(TrayIcon1, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason) { restoreFromTray(); });
+    }
+    hide();
+    TrayIcon1->show();
+}
+
+void TfrmUnitsConvert::restoreFromTray() {
+    if (TrayIcon1) TrayIcon1->hide();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TfrmUnitsConvert::wakeUp() {
+    if (isMinimized() || isHidden())
+        restoreFromTray();
+    else {
+        raise();
+        activateWindow();
+    }
+}
+
+} // namespace tarnel

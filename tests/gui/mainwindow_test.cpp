@@ -1,0 +1,220 @@
+// The main window's wiring: tab clicks run the tab protocol over the views, Copy fills
+// the clipboard, Help opens the page of the context, closing writes the window size.
+
+#include "core/session/convertersession.h"
+#include "core/text/messages.h"
+#include "gui/shell/helpwindow.h"
+#include "gui/shell/tfrmoptcont.h"
+#include "gui/shell/tfrmunitsconvert.h"
+#include "gui/views/standinview.h"
+#include "support/dataroot.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace tarnel;
+
+namespace {
+/// A started window over its own data root.
+struct Shell {
+    explicit Shell(const QString& ini = "UnitFile=default.unt\nMultiTabMode=1\n")
+        : root(ini), dirs(root.dirs(messages)), session(messages, dirs, true),
+          window(session, messages, ShellStart{}) {}
+    TfmIOModel& io() { return window.io(); }
+    QTabBar* tabBar() { return window.findChild<QTabWidget*>("pcMain")->tabBar(); }
+    void clickTab(int i) {
+        QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(i).center());
+    }
+    std::vector<std::string> calls(int tab) { return window.view(tab)->calls(); }
+    void clearCalls() {
+        for (int i = 0; i < 5; ++i)
+            window.view(i)->clearCalls();
+    }
+
+    RecordingMessages messages;
+    TestDataRoot root;
+    TDirMap dirs;
+    ConverterSession session;
+    TfrmUnitsConvert window;
+};
+
+using Calls = std::vector<std::string>;
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsOnEditTabWithoutMessages();
+    void tabClickRunsProtocol();
+    void typingReachesActiveView();
+    void leavingBaseMakesTargetTheSource();
+    void copy_data();
+    void copy();
+    void helpContext_data();
+    void helpContext();
+    void closeWritesWindowSize();
+    void optionsSwitchToIntegratedLayout();
+    void optionsWithAnotherUnitFileReloadEveryView();
+};
+
+void MainWindowTest::startsOnEditTabWithoutMessages() {
+    Shell s;
+    QVERIFY2(s.messages.texts.empty(), s.messages.texts.empty() ? "" : s.messages.texts[0].c_str());
+    QCOMPARE(s.window.windowTitle(), QString(" Tarnel Unit Converter v3.6"));
+    QCOMPARE(s.tabBar()->currentIndex(), 3);
+    // A fresh arrival leaves and enters the same view.
+    QCOMPARE(s.calls(3), (Calls{"Init", "PageChanging(4,4)", "PageChanging(4,4)"}));
+    QVERIFY(s.io().ModeLocked);
+}
+
+void MainWindowTest::tabClickRunsProtocol() {
+    Shell s;
+    s.io().setSource("5 [km]");
+    s.clearCalls();
+    s.clickTab(0);
+    QCOMPARE(s.tabBar()->currentIndex(), 0);
+    QCOMPARE(s.calls(4), (Calls{"Execute"})); // History records on the way to Simple
+    QCOMPARE(s.calls(3), (Calls{"PageChanging(4,1)"}));
+    QCOMPARE(s.calls(0), (Calls{"PageChanging(4,1)"}));
+    QCOMPARE(QString::fromStdString(s.io().Target()), QString("5 [km]")); // empty target filled
+
+    s.clearCalls();
+    s.clickTab(4);
+    QCOMPARE(s.calls(4), (Calls{"Execute", "PageChanging(1,5)"}));
+    QCOMPARE(s.calls(0), (Calls{"PageChanging(1,5)"}));
+    QVERIFY(s.io().TargetEmpty());
+}
+
+void MainWindowTest::typingReachesActiveView() {
+    Shell s;
+    s.clickTab(1);
+    s.clearCalls();
+    auto* source = s.window.findChild<QLineEdit*>("eSource");
+    QVERIFY(source);
+    QTest::keyClicks(source, "12");
+    QCOMPARE(s.calls(1), (Calls{"OnSourceChange", "OnSourceChange"}));
+    QVERIFY(s.calls(0).empty());
+}
+
+void MainWindowTest::leavingBaseMakesTargetTheSource() {
+    Shell s;
+    s.clickTab(2);
+    s.io().setSource("1 [km]");
+    s.io().setTarget("1000 [m]");
+    s.clickTab(0);
+    QCOMPARE(QString::fromStdString(s.io().Source()), QString("1000 [m]"));
+}
+
+void MainWindowTest::copy_data() {
+    QTest::addColumn<QString>("ini");
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("target alone") << "MultiTabMode=1\n"
+                                  << "1000 [m]";
+    QTest::newRow("CopyBoth") << "MultiTabMode=1\nCopyBoth=1\n"
+                              << "1 [km] = 1000 [m]";
+}
+
+void MainWindowTest::copy() {
+    QFETCH(QString, ini);
+    QFETCH(QString, clipboard);
+    Shell s("UnitFile=default.unt\n" + ini);
+    s.io().setSource("1 [km]");
+    s.io().setTarget("1000 [m]");
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(s.window.findChild<QPushButton*>("btnCopy"), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+}
+
+void MainWindowTest::helpContext_data() {
+    QTest::addColumn<QString>("ini");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("Simple") << "MultiTabMode=1\n" << 0 << "3213.html";
+    QTest::newRow("History") << "MultiTabMode=1\n" << 4 << "3217.html";
+    QTest::newRow("integrated") << "MultiTabMode=0\n" << 4 << "3211.html";
+}
+
+void MainWindowTest::helpContext() {
+    QFETCH(QString, ini);
+    QFETCH(int, tab);
+    QFETCH(QString, page);
+    Shell s("UnitFile=default.unt\n" + ini);
+    s.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    s.window.findChild<QTabWidget*>("pcMain")->setCurrentIndex(tab);
+    QTest::keyClick(s.window.findChild<QLineEdit*>("eSource"), Qt::Key_F1);
+    auto* help = s.window.findChild<HelpWindow*>("frmHelp");
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->currentPage(), page);
+}
+
+void MainWindowTest::closeWritesWindowSize() {
+    Shell s;
+    s.window.show();
+    s.window.resize(500, 300);
+    s.window.close();
+    QCOMPARE(s.root.read("TarnelUC.ext"), QByteArray("Width=500\r\nHeight=300\r\n"));
+}
+
+namespace {
+/// Presses Options..., lets `change` work on the dialog and answers OK.
+void runOptions(Shell& s, const std::function<void(TfrmOptCont&)>& change) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TfrmOptCont*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        seen = true;
+        change(*dialog);
+        dialog->accept();
+    });
+    QTest::mouseClick(s.window.findChild<QPushButton*>("btnOptAlone"), Qt::LeftButton);
+    QVERIFY(seen);
+}
+} // namespace
+
+void MainWindowTest::optionsSwitchToIntegratedLayout() {
+    Shell s;
+    s.window.show();
+    runOptions(s,
+               [](TfrmOptCont& d) { d.findChild<QTabWidget*>("pcUserMode")->setCurrentIndex(0); });
+    QVERIFY(s.root.read("TarnelUC.ini").contains("MultiTabMode=0"));
+    auto* integ = s.window.findChild<QFrame*>("fmIntegConv1");
+    QVERIFY(integ->isVisible());
+    QVERIFY(integ->isAncestorOf(s.window.findChild<QWidget*>("fmIO1")));
+    QVERIFY(s.window.findChild<QTabWidget*>("pcMain")->isHidden());
+    QVERIFY(!s.io().ModeLocked);
+}
+
+void MainWindowTest::optionsWithAnotherUnitFileReloadEveryView() {
+    Shell s;
+    // Another file with other text: the options compare texts, not names.
+    QByteArray text = s.root.read("default.unt");
+    text.append("\r\n");
+    QFile other(QString::fromStdString(s.root.unitConverter()) + "other.unt");
+    QVERIFY(other.open(QIODevice::WriteOnly) && other.write(text) == text.size());
+    other.close();
+    s.clearCalls();
+    runOptions(s, [](TfrmOptCont& d) {
+        auto* files = d.findChild<QComboBox*>("cbUnitFile");
+        files->setCurrentIndex(files->findText("other.unt"));
+    });
+    QCOMPARE(QString::fromStdString(s.window.UnitFile()).section('/', -1), QString("other.unt"));
+    for (int tab = 0; tab < 5; ++tab) {
+        const auto calls = s.calls(tab);
+        QVERIFY2(std::find(calls.begin(), calls.end(), "Init") != calls.end(),
+                 qPrintable(QString("view %1 not re-initialised").arg(tab)));
+    }
+    QVERIFY(s.messages.texts.empty());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
