@@ -103,6 +103,8 @@ TEST(EvaluatorLongInput, CompilesOrFails) {
             return 0.0;
         });
         EXPECT_EQ(got.error, c.error) << got.message.substr(0, 200);
-        if (!c.message.empty()) EXPECT_EQ(got.message, c.message);
+        if (!c.message.empty()) {
+            EXPECT_EQ(got.message, c.message);
+        }
     }
 }
