@@ -122,7 +122,8 @@ bool ParseUnits(std::string_view s, UnitEntries& list, std::string* why) {
                 if (std::isnan(d) || d > std::numeric_limits<int32_t>::max())
                     return fail(why, "Wrong degree number.");
                 if (d <= 0)
-                    return fail(why, "Wrong degree number (only positive numbers). " + toks[i + 2].text);
+                    return fail(why,
+                                "Wrong degree number (only positive numbers). " + toks[i + 2].text);
                 degree = slash ? -static_cast<int64_t>(d) : static_cast<int64_t>(d);
                 list.push_back({t.text, static_cast<int32_t>(degree)});
                 i += 3;
