@@ -16,17 +16,21 @@
 
 #include <QLocale>
 
+#include <cstring>
 #include <iostream>
 #include <optional>
 
 using namespace tarnel;
 
 int main(int argc, char** argv) {
+    const bool windowed = argc < 2 || std::strcmp(argv[1], "execute") == 0;
+    // The commands that show nothing run without a display too.
+    if (!windowed && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TarnelApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     const QStringList args = QCoreApplication::arguments().mid(1);
     // Only the shown window talks through boxes; the other commands speak on stderr.
-    const bool windowed = args.isEmpty() || args[0] == "execute";
     MessageBoxes boxes;
     StderrMessages console;
     IMessages& messages = windowed ? static_cast<IMessages&>(boxes) : console;
@@ -43,6 +47,10 @@ int main(int argc, char** argv) {
     std::optional<SharedMessageLog> log;
     if (!standalone) log.emplace(dirs->Root());
     ConverterSession session(messages, *dirs, standalone);
+    // Attached, the converter keeps no settings of its own: a host brings them. This one
+    // keeps none either and starts on the shipped unit file, which spares the warning
+    // about an unset one.
+    if (!standalone) session.options().OptList.setValue("UnitFile", "default.unt");
 
     ShellStart start;
     start.standalone = standalone;
