@@ -1,8 +1,10 @@
 #include "gui/shell/tfrmunitsconvert.h"
 
 #include "core/appinfo/buildinfo.h"
+#include "core/notation/notation.h"
 #include "core/session/convertersession.h"
 #include "core/settings/windowsize.h"
+#include "core/text/em.h"
 #include "core/text/messages.h"
 #include "core/text/textfile.h"
 #include "core/unitdata/validation.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -59,7 +62,7 @@ TfrmUnitsConvert::TfrmUnitsConvert(ConverterSession& session, IMessages& message
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       fSession(session), fMessages(messages), fStart(start),
-      fIOModel(session.abbreviations(), [&session] { return session.prec(); }) {
+      fIOModel(session.abbreviations(), [&session] { return session.prec(); }), fHost(session) {
     setObjectName("frmUnitsConvert");
     setWindowTitle("Unit Converter");
     setMinimumSize(kMinWidth, kMinHeight);
@@ -160,7 +163,7 @@ QWidget* TfrmUnitsConvert::createApplicationRow() {
 }
 
 QWidget* TfrmUnitsConvert::createAttachedRow() {
-    // The row of a converter driven by a host program; only built here.
+    // The row of a converter driven by a host program.
     auto* row = new QWidget(centralWidget());
     row->setObjectName("pnlAttached");
     auto* layout = new QHBoxLayout(row);
@@ -178,6 +181,9 @@ QWidget* TfrmUnitsConvert::createAttachedRow() {
     layout->addWidget(ok);
     layout->addWidget(cancel);
     layout->addWidget(help);
+    connect(options, &QPushButton::clicked, this, &TfrmUnitsConvert::extraOptionsClicked);
+    connect(ok, &QPushButton::clicked, this, [this] { finishExecute(true); });
+    connect(cancel, &QPushButton::clicked, this, [this] { finishExecute(false); });
     connect(help, &QPushButton::clicked, this, &TfrmUnitsConvert::helpClicked);
     return row;
 }
@@ -207,6 +213,7 @@ void TfrmUnitsConvert::wireViews() {
 }
 
 void TfrmUnitsConvert::Init(bool sa) {
+    fInitRun = true;
     if (!isEnabled()) return;
     try {
         // Options, then the unit data into both engines.
@@ -217,6 +224,7 @@ void TfrmUnitsConvert::Init(bool sa) {
                 setEnabled(false);
             return;
         }
+        fHost.setReady(true);
         reinitViews();
         activateTab(TabProtocol::EditTab);
         fProtocol->freshArrival();
@@ -306,9 +314,19 @@ void TfrmUnitsConvert::tabChanged(int index) {
 }
 
 void TfrmUnitsConvert::optionsClicked() {
+    applyChangedOptions([this] {
+        return TfrmOptCont::execute(fSession.options(), this, [this](int c) { showHelp(c); });
+    });
+}
+
+void TfrmUnitsConvert::extraOptionsClicked() {
+    applyChangedOptions([this] { return OnCallOptions && OnCallOptions("Unit Converter"); });
+}
+
+void TfrmUnitsConvert::applyChangedOptions(const std::function<bool()>& accepted) {
     const std::string before = LoadTextFile(UnitFile());
     const bool wasMulti = MultiTabMode();
-    if (!TfrmOptCont::execute(fSession.options(), this, [this](int c) { showHelp(c); })) return;
+    if (!accepted()) return;
     fSession.applyOptions();
     SetUserMode();
     // Texts rather than names: the unit file editor may have changed the file in place.
@@ -327,6 +345,75 @@ void TfrmUnitsConvert::optionsClicked() {
     if (multi) fProtocol->tabChanged(pcMain->currentIndex());
     // The integrated layout reconverts through the integrated converter once it exists.
     fmIO1->refresh();
+}
+
+bool TfrmUnitsConvert::Execute(QString& dimStr) {
+    if (!fInitRun) Init(false);
+    if (!isEnabled() || !fSession.loaded()) throw EM("Unit converter is disabled.");
+    if (fExecLoop) return false; // already showing for this host
+    SetUserMode();
+    const std::string dim = dimStr.toStdString();
+    fIOModel.setSource(dim);
+    if (MultiTabMode()) {
+        fProtocol->OldPage = TabProtocol::EditTab;
+        std::string part = dim;
+        const bool edit = !UnitsOfField(part);
+        fIOModel.forceEditMode(edit);
+        const int tab = edit ? TabProtocol::EditTab : 0;
+        activateTab(tab);
+        fProtocol->tabChanged(tab);
+    }
+    // The integrated layout converts dimStr once the integrated converter exists.
+    fmIO1->refresh();
+
+    QEventLoop loop;
+    fExecLoop = &loop;
+    fExecResult = false;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    if (QLineEdit* source = sourceBox()) source->setFocus();
+    loop.exec();
+    fExecLoop = nullptr;
+    if (fExecResult) dimStr = QString::fromStdString(fIOModel.Target());
+    return fExecResult;
+}
+
+void TfrmUnitsConvert::finishExecute(bool ok) {
+    if (!fExecLoop) return;
+    fExecResult = ok;
+    close(); // the close handler ends the modal loop
+}
+
+// Enter accepts and Escape cancels from anywhere in the window while a host waits; a
+// focused button takes Enter for itself. True when the key is used.
+bool TfrmUnitsConvert::executeKey(QWidget* widget, int key) {
+    if (!fExecLoop || !widget || widget->window() != this) return false;
+    if (key == Qt::Key_Escape) {
+        finishExecute(false);
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    if (auto* b = qobject_cast<QPushButton*>(widget); b && b->isEnabled())
+        b->click();
+    else
+        finishExecute(true);
+    return true;
+}
+
+bool TfrmUnitsConvert::ConvertDim2Dim(double& value, const std::string& sourceDim,
+                                      const std::string& targetDim, bool errMsg) {
+    return fHost.ConvertDim2Dim(value, sourceDim, targetDim, errMsg);
+}
+
+void TfrmUnitsConvert::AllUnitList(bool fullText, std::vector<std::string>& ul) {
+    if (fHost.ready()) ul = fHost.AllUnitList(fullText);
+}
+
+std::optional<std::vector<std::string>> TfrmUnitsConvert::UnitList(const std::string& unitAbrv,
+                                                                   bool simpleOnly, bool fullName) {
+    return fHost.UnitList(unitAbrv, simpleOnly, fullName);
 }
 
 void TfrmUnitsConvert::copyClicked() {
@@ -366,6 +453,7 @@ void TfrmUnitsConvert::closeEvent(QCloseEvent* event) {
     }
     if (fHelp) fHelp->close();
     event->accept();
+    if (fExecLoop) fExecLoop->quit();
 }
 
 void TfrmUnitsConvert::resizeEvent(QResizeEvent* event) {
@@ -376,6 +464,9 @@ void TfrmUnitsConvert::resizeEvent(QResizeEvent* event) {
 
 bool TfrmUnitsConvert::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    if (type == QEvent::KeyPress && fExecLoop &&
+        executeKey(qobject_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event)->key()))
+        return true;
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && fProtocol) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);

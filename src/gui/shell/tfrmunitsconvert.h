@@ -4,6 +4,7 @@
 // duties: the two layouts, the button rows and their hints, Copy, Help, the Ctrl key,
 // the tray, the window-size file and the options dialog's aftermath.
 
+#include "core/views/hostoperations.h"
 #include "core/views/iopanelmodel.h"
 #include "core/views/tabprotocol.h"
 
@@ -11,8 +12,13 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
+class QEventLoop;
 class QFrame;
 class QLineEdit;
 class QPushButton;
@@ -55,6 +61,28 @@ class TfrmUnitsConvert : public QMainWindow {
     /// Loads another unit file into both engines and shows the conversion again.
     void SetUnitFile(const std::string& path);
 
+    // What a host program calls on an attached converter.
+
+    /// Shows the window modally with dimStr as the source; the first call initialises the
+    /// window. OK (or Enter) makes dimStr the target and answers true; Cancel, Escape and
+    /// closing the window answer false and leave dimStr alone. EM when the window is
+    /// disabled (no unit-converter folder, or the unit data did not load).
+    bool Execute(QString& dimStr);
+    /// Converts without showing anything; false (value unchanged) on a refusal, which is
+    /// reported only with errMsg.
+    bool ConvertDim2Dim(double& value, const std::string& sourceDim, const std::string& targetDim,
+                        bool errMsg);
+    /// ul := one line per core, factor or rule unit (full name or symbol); before the
+    /// engines exist it is left alone.
+    void AllUnitList(bool fullText, std::vector<std::string>& ul);
+    /// The non-rule units of the category of the unit with that symbol; nothing for an
+    /// unknown symbol, a rule unit with simpleOnly, or before the engines exist.
+    std::optional<std::vector<std::string>> UnitList(const std::string& unitAbrv, bool simpleOnly,
+                                                     bool fullName);
+    /// The host's options handler, called by the attached "Options..." with the page
+    /// "Unit Converter"; true when the options were changed and are to be applied.
+    std::function<bool(const std::string& page)> OnCallOptions;
+
     /// The wake-up from a later start: restore when minimised, come to the front.
     void wakeUp();
 
@@ -78,6 +106,11 @@ class TfrmUnitsConvert : public QMainWindow {
     void activateTab(int index);
     void tabChanged(int index);
     void optionsClicked();
+    void extraOptionsClicked();
+    /// Applies the options after `accepted` (a dialog or the host's handler) said yes.
+    void applyChangedOptions(const std::function<bool()>& accepted);
+    void finishExecute(bool ok);
+    bool executeKey(QWidget* widget, int key);
     void copyClicked();
     void helpClicked();
     void showHelp(int context);
@@ -93,8 +126,13 @@ class TfrmUnitsConvert : public QMainWindow {
     TfmIOModel fIOModel;
     std::unique_ptr<TabProtocol> fProtocol;
     std::array<StandInView*, 5> fViews{};
+    HostOperations fHost;
     int fCurrentTab = TabProtocol::EditTab;
     bool fStartFailed = false;
+    bool fInitRun = false;
+    // Set while Execute shows the window.
+    QEventLoop* fExecLoop = nullptr;
+    bool fExecResult = false;
 
     QVBoxLayout* fMainLayout = nullptr;
     QTabWidget* pcMain = nullptr;
