@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
-#include <vector>
 
 namespace tarnel {
 
@@ -35,28 +33,40 @@ void TCEVersionInfo::GetInfo(const std::string& fileName) {
     clear();
     std::ifstream in(fileName, std::ios::binary);
     if (!in) return;
-    std::vector<char> bytes;
-    char buf[1 << 16];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), buf, buf + in.gcount());
-        if (bytes.size() > kMaxFile) return;
-    }
+    // The block sits among the constant data near the start of the file: read until it
+    // is found, keeping a marker's length of overlap between reads.
     const std::string m = marker();
-    auto at = std::search(bytes.begin(), bytes.end(), m.begin(), m.end());
-    if (at == bytes.end()) return;
+    std::string bytes;
+    size_t found = std::string::npos, searched = 0, total = 0;
+    char buf[1 << 16];
+    while (found == std::string::npos && total <= kMaxFile &&
+           (in.read(buf, sizeof buf) || in.gcount() > 0)) {
+        bytes.append(buf, static_cast<size_t>(in.gcount()));
+        total += static_cast<size_t>(in.gcount());
+        found = bytes.find(m, searched);
+        if (found == std::string::npos && bytes.size() > m.size()) {
+            bytes.erase(0, bytes.size() - m.size());
+            searched = 0;
+        }
+    }
+    if (found == std::string::npos) return;
+    // The strings follow the marker; read on until the closing empty string.
+    while (bytes.find(std::string(2, '\0'), found + m.size()) == std::string::npos &&
+           (in.read(buf, sizeof buf) || in.gcount() > 0))
+        bytes.append(buf, static_cast<size_t>(in.gcount()));
     std::string* fields[] = {&CompanyName,    &FileDescription, &FileVersion,      &Internalname,
                              &LegalCopyright, &LegalTradeMarks, &OriginalFilename, &ProductName,
                              &ProductVersion, &Comments};
     const char* keys[] = {"CompanyName",    "FileDescription", "FileVersion",      "InternalName",
                           "LegalCopyright", "LegalTradeMarks", "OriginalFilename", "ProductName",
                           "ProductVersion", "Comments"};
-    for (auto p = at + static_cast<long>(m.size()); p != bytes.end() && *p != '\0';) {
-        auto end = std::find(p, bytes.end(), '\0');
-        const std::string entry(p, end);
+    for (size_t p = found + m.size(); p < bytes.size() && bytes[p] != '\0';) {
+        size_t end = bytes.find('\0', p);
+        if (end == std::string::npos) end = bytes.size();
+        const std::string entry = bytes.substr(p, end - p);
         const size_t eq = entry.find('=');
         for (size_t k = 0; k < 10 && eq != std::string::npos; ++k)
             if (entry.compare(0, eq, keys[k]) == 0) *fields[k] = entry.substr(eq + 1);
-        if (end == bytes.end()) break;
         p = end + 1;
     }
     splitFileVersion();

@@ -1,6 +1,7 @@
 #include "gui/shell/tfrmunitsconvert.h"
 
 #include "core/appinfo/buildinfo.h"
+#include "core/appinfo/tceversioninfo.h"
 #include "core/notation/notation.h"
 #include "core/session/convertersession.h"
 #include "core/settings/windowsize.h"
@@ -81,8 +82,8 @@ TfrmUnitsConvert::TfrmUnitsConvert(ConverterSession& session, IMessages& message
     wireViews();
     fmIO1->Init();
     if (fStart.standalone) {
-        setWindowTitle(
-            QString(" Tarnel Unit Converter v%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+        setWindowTitle(QString(" Tarnel Unit Converter v%1")
+                           .arg(QString::fromStdString(TCEVersionInfo().CompVersion())));
         Init(true);
     }
 }
