@@ -25,10 +25,10 @@ void BM_SimpleKeystroke(benchmark::State& state) {
     TfmSimple view(io, session.iConvert(), session.oConvert());
     view.setExpanded(true);
     view.resize(600, 300);
-    io.OnValueChange = [&view] { view.OnSourceChange(); };
     io.setSource("3 [kg.m^2/s^3]");
     io.setTarget("");
     view.Execute();
+    io.OnValueChange = [&view] { view.OnSourceChange(); };
     if (view.rowWidgets().size() != 3) {
         state.SkipWithError("expected three rows");
         return;
