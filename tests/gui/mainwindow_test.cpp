@@ -7,6 +7,7 @@
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/shell/tfrmunitsconvert.h"
 #include "gui/views/standinview.h"
+#include "gui/views/tfmsimple.h"
 #include "support/dataroot.h"
 
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -34,10 +36,13 @@ struct Shell {
     void clickTab(int i) {
         QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(i).center());
     }
-    std::vector<std::string> calls(int tab) { return window.view(tab)->calls(); }
+    /// The calls a stand-in saw; none for a real view.
+    std::vector<std::string> calls(int tab) {
+        return window.view(tab) ? window.view(tab)->calls() : std::vector<std::string>{};
+    }
     void clearCalls() {
         for (int i = 0; i < 5; ++i)
-            window.view(i)->clearCalls();
+            if (window.view(i)) window.view(i)->clearCalls();
     }
 
     RecordingMessages messages;
@@ -82,15 +87,13 @@ void MainWindowTest::tabClickRunsProtocol() {
     s.clearCalls();
     s.clickTab(0);
     QCOMPARE(s.tabBar()->currentIndex(), 0);
-    QCOMPARE(s.calls(4), (Calls{"Execute"})); // History records on the way to Simple
     QCOMPARE(s.calls(3), (Calls{"PageChanging(4,1)"}));
-    QCOMPARE(s.calls(0), (Calls{"PageChanging(4,1)"}));
+    QCOMPARE(s.window.simpleView()->rowWidgets().size(), size_t(1));      // Simple ran
     QCOMPARE(QString::fromStdString(s.io().Target()), QString("5 [km]")); // empty target filled
 
-    s.clearCalls();
     s.clickTab(4);
-    QCOMPARE(s.calls(4), (Calls{"Execute", "PageChanging(1,5)"}));
-    QCOMPARE(s.calls(0), (Calls{"PageChanging(1,5)"}));
+    auto* log = s.window.findChild<QTableWidget*>("sgLog");
+    QCOMPARE(log->item(0, 1)->text(), QString("5 [km]")); // recorded on leaving Simple
     QVERIFY(s.io().TargetEmpty());
 }
 
@@ -209,6 +212,7 @@ void MainWindowTest::optionsWithAnotherUnitFileReloadEveryView() {
     });
     QCOMPARE(QString::fromStdString(s.window.UnitFile()).section('/', -1), QString("other.unt"));
     for (int tab = 0; tab < 5; ++tab) {
+        if (!s.window.view(tab)) continue; // a real view: its own tests
         const auto calls = s.calls(tab);
         QVERIFY2(std::find(calls.begin(), calls.end(), "Init") != calls.end(),
                  qPrintable(QString("view %1 not re-initialised").arg(tab)));

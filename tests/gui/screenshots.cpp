@@ -7,9 +7,12 @@
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/shell/tfrmunitsconvert.h"
+#include "gui/views/tfmsimple.h"
+#include "gui/views/tfmsimpleone.h"
 #include "support/dataroot.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -29,9 +32,9 @@ void mainWindow(const QString& out, const QString& name, const QString& ini, QSi
     TDirMap dirs = root.dirs(messages);
     ConverterSession session(messages, dirs, true);
     TfrmUnitsConvert window(session, messages, ShellStart{});
-    window.findChild<QTabWidget*>("pcMain")->setCurrentIndex(0);
     window.io().setSource("60 [mi/h]");
     window.io().setTarget("96.56064 [km/h]");
+    window.findChild<QTabWidget*>("pcMain")->setCurrentIndex(0);
     window.resize(size);
     window.show();
     save(window, out + "/" + name + ".png");
@@ -39,6 +42,38 @@ void mainWindow(const QString& out, const QString& name, const QString& ini, QSi
     TfrmOptCont options(session.options(), &window);
     options.show();
     save(options, out + "/options.png");
+}
+/// The user picks `text` in row i's target list.
+void pick(TfrmUnitsConvert& w, int i, const QString& text) {
+    auto* list = w.simpleView()->rowWidgets().at(size_t(i))->findChild<QComboBox*>("cbOutUnit");
+    const int k = list->findText(text);
+    if (k < 0) return;
+    list->setCurrentIndex(k);
+    emit list->activated(k);
+}
+
+void simpleAndHistory(const QString& out) {
+    RecordingMessages messages;
+    TestDataRoot root;
+    TDirMap dirs = root.dirs(messages);
+    ConverterSession session(messages, dirs, true);
+    TfrmUnitsConvert window(session, messages, ShellStart{});
+    auto* tabs = window.findChild<QTabWidget*>("pcMain");
+    window.resize(720, 400);
+    window.show();
+    window.io().setSource("5 [m/s]");
+    tabs->setCurrentIndex(0);
+    pick(window, 0, "kilometre [km]");
+    pick(window, 1, "hour [h]");
+    save(window, out + "/simple-speed.png");
+    tabs->setCurrentIndex(3);
+    window.io().setSource("3 [kg.m^2/s^3]");
+    tabs->setCurrentIndex(0);
+    pick(window, 0, "gram [g]");
+    pick(window, 1, "sq.centimetre [cm^2]");
+    save(window, out + "/simple-compound.png");
+    tabs->setCurrentIndex(4);
+    save(window, out + "/history.png");
 }
 } // namespace
 
@@ -51,6 +86,7 @@ int main(int argc, char** argv) {
     const QString out = argv[1];
     mainWindow(out, "multitab", "UnitFile=default.unt\nMultiTabMode=1\n", {640, 420});
     mainWindow(out, "integrated", "UnitFile=default.unt\nMultiTabMode=0\n", {640, 420});
+    simpleAndHistory(out);
     mainWindow(out, "minimum", "UnitFile=default.unt\nMultiTabMode=1\n", {333, 203});
     HelpWindow help(QCoreApplication::applicationDirPath() + "/help");
     help.showContext(3211);

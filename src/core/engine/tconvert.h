@@ -77,6 +77,10 @@ class TConvert : public TCats {
 
     /// The value text as typed (printed instead of the value while set).
     const std::string& ValStr() const { return fValStr; }
+    /// Stored only with ValFix set, like the value it stands for.
+    void setValStr(const std::string& s) {
+        if (ValFix) fValStr = s;
+    }
     bool ValFix = false;
 
   private:

@@ -13,6 +13,8 @@
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/views/standinview.h"
 #include "gui/views/tfmio.h"
+#include "gui/views/tfmsimple.h"
+#include "gui/views/tfmunitlog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -108,8 +110,18 @@ void TfrmUnitsConvert::createControls() {
     const char* names[] = {"fmSimple1", "fmAllUnits1", "fmBase1", "fmCompose1", "fmUnitLog1"};
     const char* captions[] = {" Simple", " All Units", " Base", " Edit", " History"};
     for (size_t i = 0; i < fViews.size(); ++i) {
-        fViews[i] = new StandInView(names[i], pcMain);
-        pcMain->addTab(fViews[i], captions[i]);
+        QWidget* page = nullptr;
+        if (i == 0) {
+            page = fmSimple1 =
+                new TfmSimple(fIOModel, fSession.iConvert(), fSession.oConvert(), pcMain);
+        } else if (i == TabProtocol::HistoryTab) {
+            const std::string dir = fSession.dirs()->UnitConverter();
+            page = fmUnitLog1 = new TfmUnitLog(fIOModel, dir + "TarnelUC.log", fMessages, pcMain);
+        } else {
+            page = fViews[i] = new StandInView(names[i], pcMain);
+        }
+        fModules[i] = dynamic_cast<UnitModule*>(page);
+        pcMain->addTab(page, captions[i]);
     }
     fMainLayout->addWidget(pcMain, 1);
 
@@ -190,15 +202,17 @@ QWidget* TfrmUnitsConvert::createAttachedRow() {
 }
 
 void TfrmUnitsConvert::wireViews() {
-    std::array<UnitModule*, 5> modules{};
-    for (size_t i = 0; i < fViews.size(); ++i)
-        modules[i] = fViews[i];
     fProtocol = std::make_unique<TabProtocol>(fIOModel, fSession.iConvert(), fSession.oConvert(),
-                                              fSession.options(), fMessages, modules);
+                                              fSession.options(), fMessages, fModules);
     fProtocol->OnActivateTab = [this](int index) { activateTab(index); };
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmUnitsConvert::tabChanged);
-    StandInView* history = fViews[TabProtocol::HistoryTab];
+    TfmUnitLog* history = fmUnitLog1;
     connect(fmIO1, &TfmIO::logRequested, history, [history] { history->Execute(); });
+    fmSimple1->model().LogIt = [this] { fmIO1->LogIt(); };
+    connect(fmSimple1, &TfmSimple::conversionMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(fmSimple1, &TfmSimple::hintChanged, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
     // A typing error is reported once, where it does not stop the typing.
     connect(fmIO1, &TfmIO::typingError, this, [this](const QString& text) {
         if (text.isEmpty())
@@ -241,7 +255,7 @@ void TfrmUnitsConvert::Init(bool sa) {
 }
 
 void TfrmUnitsConvert::reinitViews() {
-    for (StandInView* v : fViews)
+    for (UnitModule* v : fModules)
         v->Init();
 }
 
@@ -284,6 +298,8 @@ void TfrmUnitsConvert::SetUserMode() {
     const bool multi = MultiTabMode();
     pcMain->setVisible(multi);
     fmIntegConv1->setVisible(!multi);
+    fmSimple1->setExpanded(multi);
+    fmUnitLog1->setDated(multi);
     if (multi) {
         fMainLayout->insertWidget(0, fmIO1);
         fIOModel.ModeLocked = true;

@@ -33,6 +33,8 @@ class HelpWindow;
 class IMessages;
 class StandInView;
 class TfmIO;
+class TfmSimple;
+class TfmUnitLog;
 
 /// What start-up decided before the window exists.
 struct ShellStart {
@@ -88,7 +90,10 @@ class TfrmUnitsConvert : public QMainWindow {
 
     TfmIOModel& io() { return fIOModel; }
     TabProtocol& protocol() { return *fProtocol; }
+    /// The stand-in of a tab whose view has not landed yet; null for a real view.
     StandInView* view(int tab) const { return fViews[static_cast<size_t>(tab)]; }
+    TfmSimple* simpleView() const { return fmSimple1; }
+    TfmUnitLog* historyView() const { return fmUnitLog1; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +132,9 @@ class TfrmUnitsConvert : public QMainWindow {
     std::unique_ptr<TabProtocol> fProtocol;
     std::array<StandInView*, 5> fViews{};
     HostOperations fHost;
+    std::array<UnitModule*, 5> fModules{};
+    TfmSimple* fmSimple1 = nullptr;
+    TfmUnitLog* fmUnitLog1 = nullptr;
     int fCurrentTab = TabProtocol::EditTab;
     bool fStartFailed = false;
     bool fInitRun = false;
