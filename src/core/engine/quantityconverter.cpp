@@ -45,10 +45,10 @@ class ValFixCleared {
 const char* const kDuplicated = "Duplicated units categories";
 
 ConvertResult failure(std::string msg) {
-    return {false, {}, std::move(msg)};
+    return {false, {}, std::move(msg), {}, {}};
 }
 ConvertResult success(std::string text) {
-    return {true, std::move(text), {}};
+    return {true, std::move(text), {}, {}, {}};
 }
 
 // Symbol of a dimension's current unit as the engine prints it.
