@@ -4,6 +4,7 @@
 // duties: the two layouts, the button rows and their hints, Copy, Help, the Ctrl key,
 // the tray, the window-size file and the options dialog's aftermath.
 
+#include "core/appinfo/aboutinfo.h"
 #include "core/views/iopanelmodel.h"
 #include "core/views/tabprotocol.h"
 
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QFrame;
 class QLineEdit;
@@ -26,6 +28,7 @@ class ConverterSession;
 class HelpWindow;
 class IMessages;
 class StandInView;
+class TAboutUC;
 class TfmIO;
 
 /// What start-up decided before the window exists.
@@ -35,6 +38,8 @@ struct ShellStart {
     bool minimOnTray = false;
     /// The command-line parameters, program name excluded.
     QStringList params;
+    /// Stand-alone only: the about box's addresses and clock; none, no about box.
+    std::optional<AboutConfig> about;
 };
 
 class TfrmUnitsConvert : public QMainWindow {
@@ -61,6 +66,7 @@ class TfrmUnitsConvert : public QMainWindow {
     TfmIOModel& io() { return fIOModel; }
     TabProtocol& protocol() { return *fProtocol; }
     StandInView* view(int tab) const { return fViews[static_cast<size_t>(tab)]; }
+    TAboutUC* about() const { return fAbout; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +111,7 @@ class TfrmUnitsConvert : public QMainWindow {
     QWidget* pnlAttached = nullptr;
     QSystemTrayIcon* TrayIcon1 = nullptr;
     HelpWindow* fHelp = nullptr;
+    TAboutUC* fAbout = nullptr;
 };
 
 } // namespace tarnel
