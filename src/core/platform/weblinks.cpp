@@ -36,6 +36,7 @@ bool isOpenableLink(const std::string& url) {
     for (const char c : url)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return false;
     const std::string scheme = schemeOf(url);
+    if (scheme.empty()) return false;
     const std::string rest = url.substr(scheme.size() + 1);
     if (scheme == "http" || scheme == "https")
         return rest.size() > 2 && rest.compare(0, 2, "//") == 0 && rest[2] != '/';

@@ -2,7 +2,6 @@
 // A label that reports a left click released over it (links, the picture, the bottom line).
 
 #include <QLabel>
-#include <QMouseEvent>
 
 namespace tarnel {
 
@@ -16,12 +15,8 @@ class ClickLabel : public QLabel {
 
   protected:
     // Taken here, so a click on a link never also reaches the panel beneath it.
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        event->accept();
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            emit clicked();
-    }
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 } // namespace tarnel

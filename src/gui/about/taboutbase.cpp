@@ -82,7 +82,6 @@ bool TAboutBase::Execute(bool wait, const QString& Info) {
         return exec() == QDialog::Accepted;
     }
     show();
-    raise();
     repaint();
     // Let the window system map it before the data loads; no input is taken meanwhile.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
