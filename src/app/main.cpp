@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     start.standalone = standalone;
     start.minimOnTray = minimOnTray;
     start.params = QCoreApplication::arguments().mid(1);
+    if (standalone) start.about = AboutConfig::fromBuild();
     TfrmUnitsConvert window(session, messages, start);
     if (window.startFailed()) return 1;
     QObject::connect(&instance, &SingleInstance::wakeUp, &window, &TfrmUnitsConvert::wakeUp);

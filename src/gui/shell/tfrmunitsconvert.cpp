@@ -9,6 +9,8 @@
 #include "core/text/messages.h"
 #include "core/text/textfile.h"
 #include "core/unitdata/validation.h"
+#include "gui/about/clicklabel.h"
+#include "gui/about/taboutuc.h"
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/views/standinview.h"
@@ -84,9 +86,21 @@ TfrmUnitsConvert::TfrmUnitsConvert(ConverterSession& session, IMessages& message
     wireViews();
     fmIO1->Init();
     if (fStart.standalone) {
+        // The about box doubles as the splash while the data loads.
+        if (fStart.about) {
+            fAbout = new TAboutUC(*fStart.about, unitDir + "verUC.xml", fMessages, nullptr, this);
+            fAbout->Execute(false);
+        }
         setWindowTitle(QString(" Tarnel Unit Converter v%1")
                            .arg(QString::fromStdString(TCEVersionInfo().CompVersion())));
         Init(true);
+        if (fAbout) {
+            fAbout->hide();
+            if (!fStartFailed && fSession.options().Opts().MonthlyCheck)
+                fAbout->info().Checking4Updates(false, [this](const UpdateOutcome& o) {
+                    if (!o.error.empty()) fMessages.info("The update check failed:\n" + o.error);
+                });
+        }
     }
 }
 
@@ -154,9 +168,12 @@ QWidget* TfrmUnitsConvert::createApplicationRow() {
     row->setObjectName("pnlApplication");
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(4, 3, 4, 3);
-    // The about box opens from here once it exists.
-    auto* about = new QLabel(row);
+    auto* about = new ClickLabel(row);
     about->setObjectName("imgAbout");
+    about->setCursor(Qt::PointingHandCursor);
+    connect(about, &ClickLabel::clicked, this, [this] {
+        if (fAbout) fAbout->Execute(true);
+    });
     about->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(22, 22));
     setHint(about, "| About Tarnel Unit Converter");
     auto* options = button("btnOptAlone", "Options...", row);

@@ -5,6 +5,7 @@
 // the tray, the window-size file and the options dialog's aftermath.
 
 #include "core/views/hostoperations.h"
+#include "core/appinfo/aboutinfo.h"
 #include "core/views/iopanelmodel.h"
 #include "core/views/tabprotocol.h"
 
@@ -32,6 +33,7 @@ class ConverterSession;
 class HelpWindow;
 class IMessages;
 class StandInView;
+class TAboutUC;
 class TfmIO;
 class TfmSimple;
 class TfmUnitLog;
@@ -43,6 +45,8 @@ struct ShellStart {
     bool minimOnTray = false;
     /// The command-line parameters, program name excluded.
     QStringList params;
+    /// Stand-alone only: the about box's addresses and clock; none, no about box.
+    std::optional<AboutConfig> about;
 };
 
 class TfrmUnitsConvert : public QMainWindow {
@@ -94,6 +98,7 @@ class TfrmUnitsConvert : public QMainWindow {
     StandInView* view(int tab) const { return fViews[static_cast<size_t>(tab)]; }
     TfmSimple* simpleView() const { return fmSimple1; }
     TfmUnitLog* historyView() const { return fmUnitLog1; }
+    TAboutUC* about() const { return fAbout; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -151,6 +156,7 @@ class TfrmUnitsConvert : public QMainWindow {
     QWidget* pnlAttached = nullptr;
     QSystemTrayIcon* TrayIcon1 = nullptr;
     HelpWindow* fHelp = nullptr;
+    TAboutUC* fAbout = nullptr;
 };
 
 } // namespace tarnel
