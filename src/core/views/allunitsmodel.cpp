@@ -73,10 +73,7 @@ void TfmAllUnitsModel::selectNode(int domain, int category) {
     fSelected = {domain, category, -1};
     LastCat = node->name;
     fillRows(node->cat);
-    fScrollRow = -1;
-    if (!trim(fSearch).empty())
-        for (const TreeMatch& m : fVisible)
-            if (m.domain == domain && m.category == category) fScrollRow = m.unit;
+    fScrollRow = scrollRowOf(fSelected);
     changed();
     // The first listed unit becomes the source unit while the SI row stays highlighted.
     if (!fRows.empty()) {
@@ -220,7 +217,15 @@ void TfmAllUnitsModel::include(int sign) {
 void TfmAllUnitsModel::setSearchText(const std::string& text) {
     fSearch = text;
     fVisible = fTree.search(text);
+    fScrollRow = scrollRowOf(fSelected);
     changed();
+}
+
+int TfmAllUnitsModel::scrollRowOf(const TreeMatch& node) const {
+    if (trim(fSearch).empty()) return -1;
+    for (const TreeMatch& m : fVisible)
+        if (m.domain == node.domain && m.category == node.category) return m.unit;
+    return -1;
 }
 
 int TfmAllUnitsModel::treeWidth(int frameWidth) const {

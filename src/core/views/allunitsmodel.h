@@ -90,6 +90,8 @@ class TfmAllUnitsModel : public UnitModule {
   private:
     void fillRows(const TCat* cat);
     int clampRow(int r, int selected) const;
+    /// The row of the unit through which the search found this node, or -1.
+    int scrollRowOf(const TreeMatch& node) const;
     void report(const std::string& message) const;
     void changed() const;
 

@@ -9,6 +9,8 @@
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/views/standinview.h"
+#include "gui/views/tfmallunits.h"
+#include "gui/views/tfmbase.h"
 #include "gui/views/tfmio.h"
 
 #include <QApplication>
@@ -104,8 +106,25 @@ void TfrmUnitsConvert::createControls() {
     const char* names[] = {"fmSimple1", "fmAllUnits1", "fmBase1", "fmCompose1", "fmUnitLog1"};
     const char* captions[] = {" Simple", " All Units", " Base", " Edit", " History"};
     for (size_t i = 0; i < fViews.size(); ++i) {
-        fViews[i] = new StandInView(names[i], pcMain);
-        pcMain->addTab(fViews[i], captions[i]);
+        QWidget* page = nullptr;
+        if (i == 1 || i == 3) { // All Units, and Edit: the same view composing
+            auto* all = new TfmAllUnits(names[i], fSession, fIOModel, pcMain);
+            all->setComposeMode(i == 3);
+            all->model().OnLogIt = [this] { fmIO1->LogIt(); };
+            connect(all, &TfmAllUnits::message, this, &TfrmUnitsConvert::showViewMessage);
+            fViews[i] = all;
+            page = all;
+        } else if (i == 2) {
+            auto* base = new TfmBase(fSession, fIOModel, pcMain);
+            connect(base, &TfmBase::message, this, &TfrmUnitsConvert::showViewMessage);
+            fViews[i] = base;
+            page = base;
+        } else {
+            auto* standIn = new StandInView(names[i], pcMain);
+            fViews[i] = standIn;
+            page = standIn;
+        }
+        pcMain->addTab(page, captions[i]);
     }
     fMainLayout->addWidget(pcMain, 1);
 
@@ -183,15 +202,12 @@ QWidget* TfrmUnitsConvert::createAttachedRow() {
 }
 
 void TfrmUnitsConvert::wireViews() {
-    std::array<UnitModule*, 5> modules{};
-    for (size_t i = 0; i < fViews.size(); ++i)
-        modules[i] = fViews[i];
     fProtocol = std::make_unique<TabProtocol>(fIOModel, fSession.iConvert(), fSession.oConvert(),
-                                              fSession.options(), fMessages, modules);
+                                              fSession.options(), fMessages, fViews);
     fProtocol->OnActivateTab = [this](int index) { activateTab(index); };
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmUnitsConvert::tabChanged);
-    StandInView* history = fViews[TabProtocol::HistoryTab];
-    connect(fmIO1, &TfmIO::logRequested, history, [history] { history->Execute(); });
+    UnitModule* history = fViews[TabProtocol::HistoryTab];
+    connect(fmIO1, &TfmIO::logRequested, this, [history] { history->Execute(); });
     // A typing error is reported once, where it does not stop the typing.
     connect(fmIO1, &TfmIO::typingError, this, [this](const QString& text) {
         if (text.isEmpty())
@@ -232,8 +248,16 @@ void TfrmUnitsConvert::Init(bool sa) {
 }
 
 void TfrmUnitsConvert::reinitViews() {
-    for (StandInView* v : fViews)
+    for (UnitModule* v : fViews)
         v->Init();
+}
+
+StandInView* TfrmUnitsConvert::view(int tab) const {
+    return dynamic_cast<StandInView*>(fViews[static_cast<size_t>(tab)]);
+}
+
+void TfrmUnitsConvert::showViewMessage(const QString& text) {
+    statusBar()->showMessage(text);
 }
 
 void TfrmUnitsConvert::showConversionAgain() {

@@ -60,7 +60,9 @@ class TfrmUnitsConvert : public QMainWindow {
 
     TfmIOModel& io() { return fIOModel; }
     TabProtocol& protocol() { return *fProtocol; }
-    StandInView* view(int tab) const { return fViews[static_cast<size_t>(tab)]; }
+    /// The view of a tab while it is a stand-in; null for a real view.
+    StandInView* view(int tab) const;
+    UnitModule* module(int tab) const { return fViews[static_cast<size_t>(tab)]; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +81,8 @@ class TfrmUnitsConvert : public QMainWindow {
     void tabChanged(int index);
     void optionsClicked();
     void copyClicked();
+    /// A view's engine message: one status line, never a box per keystroke.
+    void showViewMessage(const QString& text);
     void helpClicked();
     void showHelp(int context);
     void validateOnRequest();
@@ -92,7 +96,7 @@ class TfrmUnitsConvert : public QMainWindow {
     ShellStart fStart;
     TfmIOModel fIOModel;
     std::unique_ptr<TabProtocol> fProtocol;
-    std::array<StandInView*, 5> fViews{};
+    std::array<UnitModule*, 5> fViews{};
     int fCurrentTab = TabProtocol::EditTab;
     bool fStartFailed = false;
 
