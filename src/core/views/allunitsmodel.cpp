@@ -92,6 +92,7 @@ int TfmAllUnitsModel::clampRow(int r, int selected) const {
 void TfmAllUnitsModel::selectSourceRow(int r) {
     if (r < 0 || r >= static_cast<int>(fRows.size())) return;
     fSourceRow = r;
+    changed();
     Recalc(r, -1);
     LastUnit = trim(fRows[static_cast<size_t>(r)].name);
 }
@@ -99,6 +100,7 @@ void TfmAllUnitsModel::selectSourceRow(int r) {
 void TfmAllUnitsModel::selectTargetRow(int r) {
     if (r < 0 || r >= static_cast<int>(fRows.size())) return;
     fTargetRow = r;
+    changed();
     Recalc(-1, r);
 }
 
