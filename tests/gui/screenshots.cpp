@@ -7,12 +7,15 @@
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/shell/tfrmunitsconvert.h"
+#include "gui/views/tfmallunits.h"
+#include "gui/views/tfmbase.h"
 #include "gui/views/tfmsimple.h"
 #include "gui/views/tfmsimpleone.h"
 #include "support/dataroot.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -75,6 +78,53 @@ void simpleAndHistory(const QString& out) {
     tabs->setCurrentIndex(4);
     save(window, out + "/history.png");
 }
+
+/// The unit row of a symbol in the All Units model, or -1.
+int rowOf(const TfmAllUnitsModel& m, const std::string& symbol) {
+    for (size_t r = 0; r < m.rows().size(); ++r)
+        if (m.rows()[r].symbol == symbol) return static_cast<int>(r);
+    return -1;
+}
+
+/// The All Units, Edit and Base tabs at work.
+void conversionViews(const QString& out) {
+    RecordingMessages messages;
+    TestDataRoot root;
+    TDirMap dirs = root.dirs(messages);
+    ConverterSession session(messages, dirs, true);
+    TfrmUnitsConvert window(session, messages, ShellStart{});
+    auto* tabs = window.findChild<QTabWidget*>("pcMain");
+    window.resize(820, 560);
+    window.show();
+
+    tabs->setCurrentIndex(0);
+    window.io().setSource("30 [psi]");
+    tabs->setCurrentIndex(1);
+    auto* all = window.findChild<TfmAllUnits*>("fmAllUnits1");
+    all->model().selectTargetRow(rowOf(all->model(), "kPa"));
+    save(window, out + "/allunits.png");
+
+    all->findChild<QLineEdit*>("eSearchCat")->setText("fur");
+    for (const TreeMatch& found : all->model().visible())
+        if (found.unit >= 0) all->model().selectNode(found.domain, found.category);
+    save(window, out + "/allunits-search.png");
+    all->findChild<QLineEdit*>("eSearchCat")->clear();
+
+    tabs->setCurrentIndex(3);
+    auto* compose = window.findChild<TfmAllUnits*>("fmCompose1");
+    window.io().setSource("3 [m]");
+    TfmAllUnitsModel& m = compose->model();
+    for (size_t c = 0; c < m.tree().domains()[0].categories.size(); ++c)
+        if (m.tree().domains()[0].categories[c].name == "Time") m.selectNode(0, int(c));
+    m.selectSourceRow(rowOf(m, "s"));
+    m.include(-1);
+    save(window, out + "/edit-compose.png");
+
+    tabs->setCurrentIndex(0);
+    window.io().setSource("10 [kJ]");
+    tabs->setCurrentIndex(2);
+    save(window, out + "/base.png");
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -88,6 +138,7 @@ int main(int argc, char** argv) {
     mainWindow(out, "integrated", "UnitFile=default.unt\nMultiTabMode=0\n", {640, 420});
     simpleAndHistory(out);
     mainWindow(out, "minimum", "UnitFile=default.unt\nMultiTabMode=1\n", {333, 203});
+    conversionViews(out);
     HelpWindow help(QCoreApplication::applicationDirPath() + "/help");
     help.showContext(3211);
     save(help, out + "/help.png");

@@ -1,5 +1,7 @@
 #include "core/engine/quantityconverter.h"
 
+#include "core/engine/baseunits.h"
+#include "core/engine/messagecapture.h"
 #include "core/engine/sireduction.h"
 
 #include "core/text/em.h"
@@ -16,20 +18,7 @@ namespace tarnel {
 namespace {
 
 // The engine's messages while converting become the result's error instead of popping up.
-class Capture {
-  public:
-    explicit Capture(TConvert& e) : fEng(e), fOld(e.redirectMessages(fRec)) {}
-    ~Capture() { fEng.redirectMessages(fOld); }
-    Capture(const Capture&) = delete;
-    Capture& operator=(const Capture&) = delete;
-    std::string first() const { return fRec.texts.empty() ? std::string() : fRec.texts.front(); }
-    bool any() const { return !fRec.texts.empty(); }
-
-  private:
-    TConvert& fEng;
-    RecordingMessages fRec;
-    IMessages& fOld;
-};
+using Capture = MessageCapture;
 
 // Restores ValFix on every exit path.
 class ValFixCleared {
@@ -268,12 +257,7 @@ ConvertResult QuantityConverter::base(const std::string& typedQuantity) {
             s.units.push_back({d->Unit()->Symbol(), d->Degree()});
         }
         // Core units with a base definition are replaced by it; "1" drops the unit.
-        struct Replaced {
-            std::string sym;
-            int32_t degree;
-            std::string def;
-        };
-        std::vector<Replaced> rows;
+        std::vector<BaseRow> rows;
         for (const TUnitRec& u : s.units) {
             int ci, ui;
             if (!fEng.WhereIsUnit(u.UnitStr, ci, ui)) continue;
@@ -282,18 +266,7 @@ ConvertResult QuantityConverter::base(const std::string& typedQuantity) {
             const TBaseUnits b = unit->In_base_units();
             if (unit->fIsBaseUnits) rows.push_back({u.UnitStr, u.UnitDeg, BaseVectorText(b)});
         }
-        TDimRec r = PowerDim(s, 0);
-        for (const TUnitRec& u : s.units) {
-            // Symbols compare exactly: s (second) and S (siemens) are different rows.
-            const Replaced* row = nullptr;
-            for (const auto& x : rows)
-                if (!row && x.sym == u.UnitStr) row = &x;
-            if (!row) {
-                r = AddUnitToDim(r, u);
-            } else if (trim(row->def) != "1") {
-                r = MulDims(r, PowerDim(ParseField("1 [" + row->def + "]"), row->degree));
-            }
-        }
+        const TDimRec r = inBaseUnits(s, rows, {});
         return success(DimRecText(r, fEng.Prec()));
     } catch (const std::exception& e) {
         return failure(e.what());

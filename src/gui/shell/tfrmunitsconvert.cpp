@@ -14,6 +14,8 @@
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/views/standinview.h"
+#include "gui/views/tfmallunits.h"
+#include "gui/views/tfmbase.h"
 #include "gui/views/tfmio.h"
 #include "gui/views/tfmsimple.h"
 #include "gui/views/tfmunitlog.h"
@@ -131,10 +133,18 @@ void TfrmUnitsConvert::createControls() {
         } else if (i == TabProtocol::HistoryTab) {
             const std::string dir = fSession.dirs()->UnitConverter();
             page = fmUnitLog1 = new TfmUnitLog(fIOModel, dir + "TarnelUC.log", fMessages, pcMain);
+        } else if (i == 1 || i == 3) { // All Units, and Edit: the same view composing
+            auto* all = new TfmAllUnits(names[i], fSession, fIOModel, pcMain);
+            all->setComposeMode(i == 3);
+            all->model().OnLogIt = [this] { fmIO1->LogIt(); };
+            connect(all, &TfmAllUnits::message, this, &TfrmUnitsConvert::showViewMessage);
+            page = all;
         } else {
-            page = fViews[i] = new StandInView(names[i], pcMain);
+            auto* base = new TfmBase(fSession, fIOModel, pcMain);
+            connect(base, &TfmBase::message, this, &TfrmUnitsConvert::showViewMessage);
+            page = base;
         }
-        fModules[i] = dynamic_cast<UnitModule*>(page);
+        fViews[i] = dynamic_cast<UnitModule*>(page);
         pcMain->addTab(page, captions[i]);
     }
     fMainLayout->addWidget(pcMain, 1);
@@ -220,11 +230,11 @@ QWidget* TfrmUnitsConvert::createAttachedRow() {
 
 void TfrmUnitsConvert::wireViews() {
     fProtocol = std::make_unique<TabProtocol>(fIOModel, fSession.iConvert(), fSession.oConvert(),
-                                              fSession.options(), fMessages, fModules);
+                                              fSession.options(), fMessages, fViews);
     fProtocol->OnActivateTab = [this](int index) { activateTab(index); };
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmUnitsConvert::tabChanged);
     TfmUnitLog* history = fmUnitLog1;
-    connect(fmIO1, &TfmIO::logRequested, history, [history] { history->Execute(); });
+    connect(fmIO1, &TfmIO::logRequested, this, [history] { history->Execute(); });
     fmSimple1->model().LogIt = [this] { fmIO1->LogIt(); };
     connect(fmSimple1, &TfmSimple::conversionMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
@@ -272,8 +282,16 @@ void TfrmUnitsConvert::Init(bool sa) {
 }
 
 void TfrmUnitsConvert::reinitViews() {
-    for (UnitModule* v : fModules)
+    for (UnitModule* v : fViews)
         v->Init();
+}
+
+StandInView* TfrmUnitsConvert::view(int tab) const {
+    return dynamic_cast<StandInView*>(fViews[static_cast<size_t>(tab)]);
+}
+
+void TfrmUnitsConvert::showViewMessage(const QString& text) {
+    statusBar()->showMessage(text);
 }
 
 void TfrmUnitsConvert::showConversionAgain() {

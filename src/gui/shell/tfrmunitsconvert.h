@@ -4,8 +4,8 @@
 // duties: the two layouts, the button rows and their hints, Copy, Help, the Ctrl key,
 // the tray, the window-size file and the options dialog's aftermath.
 
-#include "core/views/hostoperations.h"
 #include "core/appinfo/aboutinfo.h"
+#include "core/views/hostoperations.h"
 #include "core/views/iopanelmodel.h"
 #include "core/views/tabprotocol.h"
 
@@ -94,8 +94,9 @@ class TfrmUnitsConvert : public QMainWindow {
 
     TfmIOModel& io() { return fIOModel; }
     TabProtocol& protocol() { return *fProtocol; }
-    /// The stand-in of a tab whose view has not landed yet; null for a real view.
-    StandInView* view(int tab) const { return fViews[static_cast<size_t>(tab)]; }
+    /// The view of a tab while it is a stand-in; null for a real view.
+    StandInView* view(int tab) const;
+    UnitModule* module(int tab) const { return fViews[static_cast<size_t>(tab)]; }
     TfmSimple* simpleView() const { return fmSimple1; }
     TfmUnitLog* historyView() const { return fmUnitLog1; }
     TAboutUC* about() const { return fAbout; }
@@ -122,6 +123,8 @@ class TfrmUnitsConvert : public QMainWindow {
     void finishExecute(bool ok);
     bool executeKey(QWidget* widget, int key);
     void copyClicked();
+    /// A view's engine message: one status line, never a box per keystroke.
+    void showViewMessage(const QString& text);
     void helpClicked();
     void showHelp(int context);
     void validateOnRequest();
@@ -135,9 +138,8 @@ class TfrmUnitsConvert : public QMainWindow {
     ShellStart fStart;
     TfmIOModel fIOModel;
     std::unique_ptr<TabProtocol> fProtocol;
-    std::array<StandInView*, 5> fViews{};
+    std::array<UnitModule*, 5> fViews{};
     HostOperations fHost;
-    std::array<UnitModule*, 5> fModules{};
     TfmSimple* fmSimple1 = nullptr;
     TfmUnitLog* fmUnitLog1 = nullptr;
     int fCurrentTab = TabProtocol::EditTab;
