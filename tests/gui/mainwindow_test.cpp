@@ -6,7 +6,6 @@
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/shell/tfrmunitsconvert.h"
-#include "gui/views/standinview.h"
 #include "gui/views/tfmallunits.h"
 #include "gui/views/tfmsimple.h"
 #include "support/dataroot.h"

@@ -13,7 +13,6 @@
 #include "gui/about/taboutuc.h"
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
-#include "gui/views/standinview.h"
 #include "gui/views/tfmallunits.h"
 #include "gui/views/tfmbase.h"
 #include "gui/views/tfmio.h"
@@ -284,10 +283,6 @@ void TfrmUnitsConvert::Init(bool sa) {
 void TfrmUnitsConvert::reinitViews() {
     for (UnitModule* v : fViews)
         v->Init();
-}
-
-StandInView* TfrmUnitsConvert::view(int tab) const {
-    return dynamic_cast<StandInView*>(fViews[static_cast<size_t>(tab)]);
 }
 
 void TfrmUnitsConvert::showViewMessage(const QString& text) {

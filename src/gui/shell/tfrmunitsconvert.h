@@ -32,7 +32,6 @@ namespace tarnel {
 class ConverterSession;
 class HelpWindow;
 class IMessages;
-class StandInView;
 class TAboutUC;
 class TfmIO;
 class TfmSimple;
@@ -94,8 +93,6 @@ class TfrmUnitsConvert : public QMainWindow {
 
     TfmIOModel& io() { return fIOModel; }
     TabProtocol& protocol() { return *fProtocol; }
-    /// The view of a tab while it is a stand-in; null for a real view.
-    StandInView* view(int tab) const;
     UnitModule* module(int tab) const { return fViews[static_cast<size_t>(tab)]; }
     TfmSimple* simpleView() const { return fmSimple1; }
     TfmUnitLog* historyView() const { return fmUnitLog1; }
