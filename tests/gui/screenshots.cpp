@@ -4,6 +4,7 @@
 
 #include "core/session/convertersession.h"
 #include "core/text/messages.h"
+#include "gui/about/taboutuc.h"
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/shell/tfrmunitsconvert.h"
@@ -97,8 +98,8 @@ void conversionViews(const QString& out) {
     window.resize(820, 560);
     window.show();
 
+    window.io().setSource("30 [psi]"); // before the Simple tab builds its rows for it
     tabs->setCurrentIndex(0);
-    window.io().setSource("30 [psi]");
     tabs->setCurrentIndex(1);
     auto* all = window.findChild<TfmAllUnits*>("fmAllUnits1");
     all->model().selectTargetRow(rowOf(all->model(), "kPa"));
@@ -120,10 +121,19 @@ void conversionViews(const QString& out) {
     m.include(-1);
     save(window, out + "/edit-compose.png");
 
-    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(4); // History lets the source be
     window.io().setSource("10 [kJ]");
     tabs->setCurrentIndex(2);
     save(window, out + "/base.png");
+}
+/// The about box as the splash shows it at start-up (offline: nothing is fetched).
+void splash(const QString& out) {
+    RecordingMessages messages;
+    AboutConfig config = AboutConfig::fromBuild();
+    config.connected = [] { return false; };
+    TAboutUC about(config, "/nonexistent/verUC.xml", messages);
+    about.Execute(false);
+    save(about, out + "/splash.png");
 }
 } // namespace
 
@@ -139,6 +149,7 @@ int main(int argc, char** argv) {
     simpleAndHistory(out);
     mainWindow(out, "minimum", "UnitFile=default.unt\nMultiTabMode=1\n", {333, 203});
     conversionViews(out);
+    splash(out);
     HelpWindow help(QCoreApplication::applicationDirPath() + "/help");
     help.showContext(3211);
     save(help, out + "/help.png");
