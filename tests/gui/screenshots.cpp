@@ -97,8 +97,9 @@ void conversionViews(const QString& out) {
     window.resize(820, 560);
     window.show();
 
-    tabs->setCurrentIndex(0);
+    // Another unit part reaches the Simple rows only through its Execute on entering.
     window.io().setSource("30 [psi]");
+    tabs->setCurrentIndex(0);
     tabs->setCurrentIndex(1);
     auto* all = window.findChild<TfmAllUnits*>("fmAllUnits1");
     all->model().selectTargetRow(rowOf(all->model(), "kPa"));
@@ -120,8 +121,8 @@ void conversionViews(const QString& out) {
     m.include(-1);
     save(window, out + "/edit-compose.png");
 
-    tabs->setCurrentIndex(0);
     window.io().setSource("10 [kJ]");
+    tabs->setCurrentIndex(0);
     tabs->setCurrentIndex(2);
     save(window, out + "/base.png");
 }
