@@ -5,6 +5,7 @@
 #include "core/session/convertersession.h"
 #include "core/text/messages.h"
 #include "gui/shell/tfrmunitsconvert.h"
+#include "gui/views/tfmsimple.h"
 #include "support/dataroot.h"
 
 #include <QFile>
@@ -73,6 +74,7 @@ class HostTest : public QObject {
     void executeAnswers_data();
     void executeAnswers();
     void executeOpensTabByUnitPart();
+    void executeIntegratedConverts();
     void executeOnDisabledWindowFails();
     void convertDim2Dim();
     void unitLists();
@@ -160,6 +162,22 @@ void HostTest::executeOpensTabByUnitPart() {
         QVERIFY2(tab == c.tab && edit == c.editMode, c.dim);
         QVERIFY(a.window().io().ModeLocked);
     }
+}
+
+void HostTest::executeIntegratedConverts() {
+    Attached a;
+    a.window().Init(false);
+    a.setMultiTab(false);
+    QString dim = "4 [km]";
+    size_t rows = 0;
+    const bool ok = execute(a.window(), dim, [&](TfrmUnitsConvert& w) {
+        rows = w.simpleView()->rowWidgets().size();
+        w.findChild<QPushButton*>("btnOK")->click();
+    });
+    QVERIFY(ok);
+    QCOMPARE(rows, size_t(1));
+    QCOMPARE(dim, QString("4 [km]"));
+    QVERIFY(!a.window().io().ModeLocked);
 }
 
 void HostTest::executeOnDisabledWindowFails() {

@@ -98,7 +98,8 @@ void conversionViews(const QString& out) {
     window.resize(820, 560);
     window.show();
 
-    window.io().setSource("30 [psi]"); // before the Simple tab builds its rows for it
+    // Another unit part reaches the Simple rows only through its Execute on entering.
+    window.io().setSource("30 [psi]");
     tabs->setCurrentIndex(0);
     tabs->setCurrentIndex(1);
     auto* all = window.findChild<TfmAllUnits*>("fmAllUnits1");
@@ -121,8 +122,8 @@ void conversionViews(const QString& out) {
     m.include(-1);
     save(window, out + "/edit-compose.png");
 
-    tabs->setCurrentIndex(4); // History lets the source be
     window.io().setSource("10 [kJ]");
+    tabs->setCurrentIndex(0);
     tabs->setCurrentIndex(2);
     save(window, out + "/base.png");
 }

@@ -6,7 +6,7 @@
 namespace tarnel {
 
 namespace {
-TreeCategory makeCategory(const IXMLCategoryType& c, TCat* cat) {
+TreeCategory makeCategory(const IXMLCategoryType& c, TCat* cat, CategoryTreeModel::Labels labels) {
     TreeCategory t;
     t.name = c.name();
     t.type = c.type();
@@ -36,12 +36,13 @@ TreeCategory makeCategory(const IXMLCategoryType& c, TCat* cat) {
             si = u.symbol();
             break;
         }
+    if (labels == CategoryTreeModel::SiLabels) t.text = t.name + " [" + si + "]";
     t.hint = "| " + t.name + " [" + si + "]" + " (" + t.type + " type) " + c.comment();
     return t;
 }
 } // namespace
 
-void CategoryTreeModel::build(const TCats& db) {
+void CategoryTreeModel::build(const TCats& db, Labels labels) {
     fDomains.clear();
     fButtons.clear();
     fKeys.clear();
@@ -64,7 +65,7 @@ void CategoryTreeModel::build(const TCats& db) {
                 ++loaded;
             else
                 cat = nullptr;
-            dom.categories.push_back(makeCategory(c, cat));
+            dom.categories.push_back(makeCategory(c, cat, labels));
             Keys k;
             k.category = searchFold(dom.categories.back().name);
             if (cat)

@@ -52,9 +52,11 @@ struct TreeMatch {
 class CategoryTreeModel {
   public:
     static constexpr const char* kExpandAll = "Expand All";
+    /// A category node's text: its name with its type, or with its SI unit's symbol.
+    enum Labels { TypeLabels, SiLabels };
 
     /// Rebuilds nodes and buttons from the database's document (empty for none).
-    void build(const TCats& db);
+    void build(const TCats& db, Labels labels = TypeLabels);
 
     const std::vector<TreeDomain>& domains() const { return fDomains; }
     const std::vector<DomainButton>& buttons() const { return fButtons; }

@@ -15,6 +15,7 @@
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/views/tfmallunits.h"
 #include "gui/views/tfmbase.h"
+#include "gui/views/tfmintegconv.h"
 #include "gui/views/tfmio.h"
 #include "gui/views/tfmsimple.h"
 #include "gui/views/tfmunitlog.h"
@@ -148,12 +149,8 @@ void TfrmUnitsConvert::createControls() {
     }
     fMainLayout->addWidget(pcMain, 1);
 
-    // Holds the panel in the integrated layout; its own views come later.
-    fmIntegConv1 = new QFrame(central);
-    fmIntegConv1->setObjectName("fmIntegConv1");
-    fIntegLayout = new QVBoxLayout(fmIntegConv1);
-    fIntegLayout->setContentsMargins(0, 0, 0, 0);
-    fIntegLayout->addStretch(1);
+    fmIntegConv1 = new TfmIntegConv(fSession, fIOModel, fmSimple1->model(), central);
+    fmIntegConv1->model().LogIt = [this] { fmIO1->LogIt(); };
     fmIntegConv1->hide();
     fMainLayout->addWidget(fmIntegConv1, 1);
 
@@ -283,6 +280,8 @@ void TfrmUnitsConvert::Init(bool sa) {
 void TfrmUnitsConvert::reinitViews() {
     for (UnitModule* v : fViews)
         v->Init();
+    // The tree's categories belong to the data just replaced.
+    fmIntegConv1->rebuildTree();
 }
 
 void TfrmUnitsConvert::showViewMessage(const QString& text) {
@@ -293,9 +292,8 @@ void TfrmUnitsConvert::showConversionAgain() {
     if (MultiTabMode()) {
         activateTab(TabProtocol::EditTab);
         fProtocol->freshArrival();
-    }
-    // The integrated layout converts the kept source once the integrated converter has
-    // views of its own.
+    } else
+        fmIntegConv1->Execute(fIOModel.Source());
 }
 
 void TfrmUnitsConvert::validateOnRequest() {
@@ -330,12 +328,24 @@ void TfrmUnitsConvert::SetUserMode() {
     fmIntegConv1->setVisible(!multi);
     fmSimple1->setExpanded(multi);
     fmUnitLog1->setDated(multi);
+    fmIntegConv1->model().Active = !multi;
     if (multi) {
         fMainLayout->insertWidget(0, fmIO1);
         fIOModel.ModeLocked = true;
+        // Taking a page out of the tab control removed its tab: put both back in place
+        // without the tab change that removing and inserting would announce.
+        const QSignalBlocker block(pcMain);
+        if (pcMain->indexOf(fmSimple1) < 0) pcMain->insertTab(0, fmSimple1, " Simple");
+        if (pcMain->indexOf(fmUnitLog1) < 0)
+            pcMain->insertTab(TabProtocol::HistoryTab, fmUnitLog1, " History");
+        pcMain->setCurrentIndex(fCurrentTab);
     } else {
-        fIntegLayout->insertWidget(0, fmIO1);
+        const QSignalBlocker block(pcMain);
+        fmIntegConv1->placePanel(fmIO1);
+        fmIntegConv1->placeSimple(fmSimple1);
+        fmIntegConv1->placeHistory(fmUnitLog1);
         fIOModel.ModeLocked = false;
+        fmIntegConv1->Init();
     }
     fmIO1->show();
 }
@@ -389,8 +399,10 @@ void TfrmUnitsConvert::applyChangedOptions(const std::function<bool()>& accepted
             fIOModel.forceEditMode(false);
         }
     }
-    if (multi) fProtocol->tabChanged(pcMain->currentIndex());
-    // The integrated layout reconverts through the integrated converter once it exists.
+    if (multi)
+        fProtocol->tabChanged(pcMain->currentIndex());
+    else
+        fmIntegConv1->Execute(fIOModel.Source());
     fmIO1->refresh();
 }
 
@@ -400,8 +412,8 @@ bool TfrmUnitsConvert::Execute(QString& dimStr) {
     if (fExecLoop) return false; // already showing for this host
     SetUserMode();
     const std::string dim = dimStr.toStdString();
-    fIOModel.setSource(dim);
     if (MultiTabMode()) {
+        fIOModel.setSource(dim);
         fProtocol->OldPage = TabProtocol::EditTab;
         std::string part = dim;
         const bool edit = !UnitsOfField(part);
@@ -409,8 +421,9 @@ bool TfrmUnitsConvert::Execute(QString& dimStr) {
         const int tab = edit ? TabProtocol::EditTab : 0;
         activateTab(tab);
         fProtocol->tabChanged(tab);
+    } else {
+        fmIntegConv1->Execute(dim);
     }
-    // The integrated layout converts dimStr once the integrated converter exists.
     fmIO1->refresh();
 
     QEventLoop loop;
@@ -518,9 +531,10 @@ bool TfrmUnitsConvert::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
         if (key->key() == Qt::Key_Control && widget && widget->window() == this) {
-            if (type == QEvent::KeyPress)
+            // No tab is active in the integrated layout.
+            if (type == QEvent::KeyPress && MultiTabMode())
                 fProtocol->ctrlDown(pcMain->currentIndex());
-            else
+            else if (type == QEvent::KeyRelease)
                 fProtocol->ctrlUp();
         }
     }

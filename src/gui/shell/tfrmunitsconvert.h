@@ -34,6 +34,7 @@ class HelpWindow;
 class IMessages;
 class TAboutUC;
 class TfmIO;
+class TfmIntegConv;
 class TfmSimple;
 class TfmUnitLog;
 
@@ -96,6 +97,7 @@ class TfrmUnitsConvert : public QMainWindow {
     UnitModule* module(int tab) const { return fViews[static_cast<size_t>(tab)]; }
     TfmSimple* simpleView() const { return fmSimple1; }
     TfmUnitLog* historyView() const { return fmUnitLog1; }
+    TfmIntegConv* integratedView() const { return fmIntegConv1; }
     TAboutUC* about() const { return fAbout; }
 
   protected:
@@ -149,8 +151,7 @@ class TfrmUnitsConvert : public QMainWindow {
     QVBoxLayout* fMainLayout = nullptr;
     QTabWidget* pcMain = nullptr;
     TfmIO* fmIO1 = nullptr;
-    QFrame* fmIntegConv1 = nullptr;
-    QVBoxLayout* fIntegLayout = nullptr;
+    TfmIntegConv* fmIntegConv1 = nullptr;
     QWidget* pnlApplication = nullptr;
     QWidget* pnlAttached = nullptr;
     QSystemTrayIcon* TrayIcon1 = nullptr;

@@ -1,0 +1,169 @@
+// The integrated converter in the main window: switching the layout in the options
+// moves the panel, the Simple view and the History view between the tabs and the
+// integrated converter, and every layout converts afterwards.
+
+#include "core/session/convertersession.h"
+#include "core/text/messages.h"
+#include "gui/shell/tfrmoptcont.h"
+#include "gui/shell/tfrmunitsconvert.h"
+#include "gui/views/categorytree.h"
+#include "gui/views/tfmintegconv.h"
+#include "gui/views/tfmsimple.h"
+#include "gui/views/tfmsimpleone.h"
+#include "gui/views/tfmunitlog.h"
+#include "support/dataroot.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace tarnel;
+
+namespace {
+struct Shell {
+    explicit Shell(const QString& ini)
+        : root(ini), dirs(root.dirs(messages)), session(messages, dirs, true),
+          window(session, messages, ShellStart{}) {}
+    TfmIOModel& io() { return window.io(); }
+    QTabWidget* tabs() { return window.findChild<QTabWidget*>("pcMain"); }
+    TfmIntegConv* integ() { return window.integratedView(); }
+    QString source() { return QString::fromStdString(io().Source()); }
+    QString target() { return QString::fromStdString(io().Target()); }
+    /// The user picks `text` in the first row's target list.
+    void pickTarget(const QString& text) {
+        QVERIFY(!window.simpleView()->rowWidgets().empty());
+        auto* list = window.simpleView()->rowWidgets().front()->findChild<QComboBox*>("cbOutUnit");
+        const int k = list->findText(text);
+        QVERIFY2(k >= 0, qPrintable(text));
+        list->setCurrentIndex(k);
+        emit list->activated(k);
+    }
+    /// Options..., the layout page of `multi`, OK.
+    void switchLayout(bool multi) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TfrmOptCont*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            seen = true;
+            dialog->findChild<QTabWidget*>("pcUserMode")->setCurrentIndex(multi ? 1 : 0);
+            dialog->accept();
+        });
+        QTest::mouseClick(window.findChild<QPushButton*>("btnOptAlone"), Qt::LeftButton);
+        QVERIFY(seen);
+    }
+    /// Each view sits in exactly one place and is shown there.
+    void checkPlaces(bool multi) {
+        QWidget* panel = window.findChild<QWidget*>("fmIO1");
+        QCOMPARE(integ()->isAncestorOf(panel), !multi);
+        QCOMPARE(integ()->isAncestorOf(window.simpleView()), !multi);
+        QCOMPARE(integ()->isAncestorOf(window.historyView()), !multi);
+        QCOMPARE(tabs()->count(), multi ? 5 : 3);
+        if (multi) {
+            QCOMPARE(tabs()->widget(0), static_cast<QWidget*>(window.simpleView()));
+            QCOMPARE(tabs()->widget(4), static_cast<QWidget*>(window.historyView()));
+        }
+        QCOMPARE(integ()->isVisible(), !multi);
+        QCOMPARE(tabs()->isVisible(), multi);
+        QVERIFY(panel->isVisible());
+        QCOMPARE(io().ModeLocked, multi);
+        QCOMPARE(window.findChildren<TfmSimple*>().size(), qsizetype(1));
+        QCOMPARE(window.findChildren<TfmUnitLog*>().size(), qsizetype(1));
+    }
+
+    RecordingMessages messages;
+    TestDataRoot root;
+    TDirMap dirs;
+    ConverterSession session;
+    TfrmUnitsConvert window;
+};
+} // namespace
+
+class IntegConvTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsIntegratedAndConverts();
+    void numeratorFromTheTree();
+    void switchingLayoutThreeTimesKeepsEveryViewConnected();
+};
+
+void IntegConvTest::startsIntegratedAndConverts() {
+    Shell s("UnitFile=default.unt\nMultiTabMode=0\n");
+    s.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    s.checkPlaces(false);
+    auto* source = s.window.findChild<QLineEdit*>("eSource");
+    // Enter toggles edit mode here; the Edit button follows.
+    QTest::keyClick(source, Qt::Key_Return);
+    auto* edit = s.integ()->findChild<QToolButton*>("tbEditMode");
+    QCOMPARE(s.io().EditMode(), edit->isChecked());
+    if (s.io().EditMode()) QTest::mouseClick(edit, Qt::LeftButton);
+    QVERIFY(!s.io().EditMode());
+    s.integ()->Execute("5 [km]");
+    QCOMPARE(s.window.simpleView()->rowWidgets().size(), size_t(1));
+    s.pickTarget("mile [mi]");
+    QVERIFY2(s.target().startsWith("3.10"), qPrintable(s.target()));
+    QVERIFY(s.target().endsWith("[mi]"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QVERIFY(s.io().EditMode());
+    QVERIFY(s.window.simpleView()->rowWidgets().empty());
+    QVERIFY(s.messages.texts.empty());
+}
+
+void IntegConvTest::numeratorFromTheTree() {
+    Shell s("UnitFile=default.unt\nMultiTabMode=0\n");
+    s.window.show();
+    s.integ()->Execute("5 [km]");
+    auto* numer = s.integ()->findChild<QToolButton*>("tbNomer");
+    QVERIFY(!numer->isEnabled());
+    QTreeWidget* tree = s.integ()->categoryTree()->tree();
+    QTreeWidgetItem* length = nullptr;
+    for (QTreeWidgetItem* it : tree->findItems("Length [m]", Qt::MatchExactly | Qt::MatchRecursive))
+        length = it;
+    QVERIFY(length);
+    tree->setCurrentItem(length);
+    QVERIFY(numer->isEnabled());
+    QTest::mouseClick(numer, Qt::LeftButton);
+    QCOMPARE(s.source(), QString("5 [km^2]"));
+    QCOMPARE(s.window.simpleView()->rowWidgets().size(), size_t(1));
+    QTest::mouseClick(s.integ()->findChild<QToolButton*>("tbDenomin"), Qt::LeftButton);
+    QCOMPARE(s.source(), QString("5 [km]"));
+    // Recorded in the History page, which has no date column here.
+    auto* log = s.window.findChild<QTableWidget*>("sgLog");
+    QCOMPARE(log->item(0, 1)->text(), QString("5 [km]"));
+    QVERIFY(!s.integ()->findChild<QToolButton*>("sbSearch4Cat")->isEnabled());
+}
+
+void IntegConvTest::switchingLayoutThreeTimesKeepsEveryViewConnected() {
+    Shell s("UnitFile=default.unt\nMultiTabMode=1\n");
+    s.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    s.io().setSource("5 [km]");
+    s.tabs()->setCurrentIndex(0);
+    bool multi = true;
+    for (int round = 0; round < 3; ++round) {
+        multi = !multi;
+        s.switchLayout(multi);
+        QTest::qWait(1);
+        s.checkPlaces(multi);
+        // The source came along.
+        QVERIFY2(s.source().endsWith("[km]"), qPrintable(s.source()));
+        if (multi) QCOMPARE(s.tabs()->currentIndex(), 0);
+        QCOMPARE(s.window.simpleView()->rowWidgets().size(), size_t(1));
+        s.pickTarget("metre [m]");
+        QTest::keyClicks(s.window.findChild<QLineEdit*>("eSource"), "2");
+        QVERIFY2(s.target().endsWith("[m]"), qPrintable(s.target()));
+        QCOMPARE(s.target().section(' ', 0, 0).toDouble(),
+                 s.source().section(' ', 0, 0).toDouble() * 1000);
+        s.pickTarget("kilometre [km]");
+    }
+    QVERIFY(s.messages.texts.empty());
+}
+
+QTEST_MAIN(IntegConvTest)
+#include "integconv_test.moc"
