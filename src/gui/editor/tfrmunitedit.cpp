@@ -167,7 +167,7 @@ TfrmUnitEdit::TfrmUnitEdit(QString unitConverterDir, QWidget* parent)
     pcPanels->addWidget(buildUnitPanel());
     pcPanels->addWidget(buildFilterPanel());
     split->addWidget(pcPanels);
-    split->setSizes({330, 485});
+    split->setSizes({400, 415});
     pcPages->addTab(split, tr(" Editor  "));
 
     edXml = named(new QsciScintilla, "edXml");
@@ -530,6 +530,7 @@ void TfrmUnitEdit::showPanel() {
         cbCatType->setCurrentIndex(f.type);
         eCatName->setText(qs(f.name));
         eCatComment->setText(qs(f.comment));
+        eCatComment->setCursorPosition(0);
         return;
     }
     case EditPanel::Unit: {
@@ -547,6 +548,7 @@ void TfrmUnitEdit::showPanel() {
         for (int i = 0; i < chklKeywords->count() && i < int(f.keywords.size()); ++i)
             chklKeywords->item(i)->setCheckState(f.keywords[i] ? Qt::Checked : Qt::Unchecked);
         eUnitComment->setText(qs(f.comment));
+        eUnitComment->setCursorPosition(0);
         pcTypePages->setCurrentIndex(f.typePage + 1);
         eInBaseUnits->setText(qs(f.inBaseUnits));
         eFactor->setText(qs(f.factor));
