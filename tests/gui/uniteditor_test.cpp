@@ -10,11 +10,14 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+
+#include <Qsci/qsciscintilla.h>
 
 using namespace tarnel;
 
@@ -101,6 +104,29 @@ class UnitEditorTest : public QObject {
         QCOMPARE(tree->currentItem()->text(0), QString("New Unit []"));
         QCOMPARE(child<QStackedWidget>(&ed, "pcPanels")->currentWidget()->objectName(),
                  QString("pnlUnit"));
+    }
+
+    void xmlPageEditsReachTheTreeAndBrokenTextStays() {
+        TfrmUnitEdit ed(dir->path() + "/");
+        QVERIFY(ed.load(file));
+        auto* pages = child<QTabWidget>(&ed, "pcPages");
+        auto* xml = child<QsciScintilla>(&ed, "edXml");
+        pages->setCurrentIndex(1);
+        QVERIFY(xml->text().contains("name=\"mile\""));
+        xml->setText(xml->text().replace("name=\"mile\"", "name=\"league\""));
+        pages->setCurrentIndex(0);
+        auto* tree = child<QTreeWidget>(&ed, "tvUnits");
+        QCOMPARE(tree->topLevelItem(0)->child(0)->child(1)->text(0), QString("league [mi]"));
+
+        pages->setCurrentIndex(1);
+        xml->setText("<UnitsData><domain name='x></UnitsData>");
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        pages->setCurrentIndex(0);
+        QCOMPARE(pages->currentIndex(), 1); // back on the text, nothing lost
+        QVERIFY(xml->text().startsWith("<UnitsData><domain"));
+        QCOMPARE(tree->topLevelItem(0)->child(0)->child(1)->text(0), QString("league [mi]"));
     }
 
     void unparsableFileDoesNotOpen() {

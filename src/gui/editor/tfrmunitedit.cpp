@@ -669,7 +669,13 @@ void TfrmUnitEdit::pageChanged(int index) {
     if (index == fXmlPage) {
         edXml->setText(qs(fModel.writerText()));
     } else if (auto err = fModel.BuildTree(edXml->text().toStdString())) {
+        // Back to the text, so what the user typed there is neither lost nor ignored.
+        {
+            QSignalBlocker b(pcPages);
+            pcPages->setCurrentIndex(fXmlPage);
+        }
         QMessageBox::critical(this, windowTitle(), qs(*err));
+        index = fXmlPage;
     } else {
         tbFilter->setChecked(false);
         rebuildTree();
@@ -697,13 +703,18 @@ void TfrmUnitEdit::doDone() {
         accept();
         return;
     }
-    if (onXmlPage() && fModel.errors().empty()) {
-        QMessageBox::critical(this, windowTitle(), qs(r.message));
+    refused(r.message);
+}
+
+void TfrmUnitEdit::refused(const std::string& message) {
+    if (message != TfrmUnitEditModel::kDoneRefused) { // a parse or write failure
+        QMessageBox::critical(this, windowTitle(), qs(message));
         return;
     }
+    if (onXmlPage()) rebuildTree(); // the model was rebuilt from the text
     restyleAll();
     showErrors();
-    QMessageBox::warning(this, windowTitle(), qs(r.message));
+    QMessageBox::warning(this, windowTitle(), qs(message));
 }
 
 void TfrmUnitEdit::doSaveAs() {
@@ -711,11 +722,10 @@ void TfrmUnitEdit::doSaveAs() {
     const std::string* xmlPtr = onXmlPage() ? &xml : nullptr;
     auto r = fModel.CheckBeforeSave(xmlPtr);
     if (!r.ok) {
-        restyleAll();
-        showErrors();
-        QMessageBox::warning(this, windowTitle(), qs(r.message));
+        refused(r.message);
         return;
     }
+    if (xmlPtr) rebuildTree();
     const QString start = fileExists(fModel.Filename()) ? qs(fModel.Filename()) : fDir;
     QString path = QFileDialog::getSaveFileName(this, tr("Save Tarnel Units File"), start,
                                                 tr("Tarnel Units (*.unt)"));
@@ -738,6 +748,12 @@ void TfrmUnitEdit::doOpen() {
 
 void TfrmUnitEdit::filterToggled(bool on) {
     fModel.setFilterMode(on);
+    if (!on) { // the item selected now, which may have changed during the filter mode
+        if (QTreeWidgetItem* cur = tvUnits->currentItem())
+            fModel.Select(pathOf(cur));
+        else
+            fModel.Deselect();
+    }
     if (on) {
         QSignalBlocker b(tbStats);
         tbStats->setChecked(false);

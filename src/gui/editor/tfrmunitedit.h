@@ -63,6 +63,8 @@ class TfrmUnitEdit : public QDialog {
     void doValidate();
     void doDone();
     void doSaveAs();
+    /// Shows why Done or Save As did not save.
+    void refused(const std::string& message);
     void doOpen();
     void filterToggled(bool on);
     void switchEnabled(bool enable);
