@@ -1,8 +1,13 @@
 // The validation of a large unit data document (all items), duplicates included.
 #include "core/appinfo/buildinfo.h"
 #include "core/text/messages.h"
+#include "core/text/textfile.h"
 #include "core/unitdata/unitsreader.h"
 #include "core/unitdata/validation.h"
+#include "core/views/uniteditmodel.h"
+
+#include <cstdio>
+#include <unistd.h>
 
 #include <benchmark/benchmark.h>
 
@@ -107,5 +112,33 @@ void BM_Validate20000UnitsOfOneName(benchmark::State& state) {
     state.counters["entries"] = static_cast<double>(errors.size());
 }
 BENCHMARK(BM_Validate20000UnitsOfOneName)->Unit(benchmark::kMillisecond);
+
+// The unit file editor opening a file (read, parse, tree) and validating its enabled
+// items, as Done does before it saves.
+void editorOpenAndValidate(benchmark::State& state, const std::string& file) {
+    SilentMessages silent;
+    for (auto _ : state) {
+        TfrmUnitEditModel m;
+        if (m.Execute(file)) {
+            state.SkipWithError("the file does not parse");
+            return;
+        }
+        benchmark::DoNotOptimize(m.Validate(true));
+        state.counters["entries"] = static_cast<double>(m.errors().size());
+    }
+}
+
+void BM_EditorOpenValidateDefault(benchmark::State& state) {
+    editorOpenAndValidate(state, TARNEL_DATA "/default.unt");
+}
+BENCHMARK(BM_EditorOpenValidateDefault)->Unit(benchmark::kMillisecond);
+
+void BM_EditorOpenValidate20000Units(benchmark::State& state) {
+    const std::string file = "/tmp/tarnel-editor-bench-" + std::to_string(::getpid()) + ".unt";
+    writeFileAtomic(file, generatedDocument(20000));
+    editorOpenAndValidate(state, file);
+    std::remove(file.c_str());
+}
+BENCHMARK(BM_EditorOpenValidate20000Units)->Unit(benchmark::kMillisecond);
 
 } // namespace

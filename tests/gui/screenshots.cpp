@@ -5,6 +5,7 @@
 #include "core/session/convertersession.h"
 #include "core/text/messages.h"
 #include "gui/about/taboutuc.h"
+#include "gui/editor/tfrmunitedit.h"
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/shell/tfrmunitsconvert.h"
@@ -16,9 +17,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -136,6 +140,21 @@ void splash(const QString& out) {
     about.Execute(false);
     save(about, out + "/splash.png");
 }
+
+/// The unit file editor on the shipped data with a unit selected.
+void unitEditor(const QString& out) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("default.unt");
+    QFile::copy(QStringLiteral(TARNEL_DATA "/default.unt"), file);
+    TfrmUnitEdit editor(dir.path() + "/");
+    if (!editor.load(file)) return;
+    auto* tree = editor.findChild<QTreeWidget*>("tvUnits");
+    QTreeWidgetItem* cat = tree->topLevelItem(0)->child(0);
+    cat->setExpanded(true);
+    tree->setCurrentItem(cat->child(std::min(3, cat->childCount() - 1)));
+    editor.show();
+    save(editor, out + "/uniteditor.png");
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -145,6 +164,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString out = argv[1];
+    unitEditor(out);
     mainWindow(out, "multitab", "UnitFile=default.unt\nMultiTabMode=1\n", {640, 420});
     mainWindow(out, "integrated", "UnitFile=default.unt\nMultiTabMode=0\n", {640, 420});
     simpleAndHistory(out);

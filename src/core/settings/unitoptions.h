@@ -56,6 +56,8 @@ class TfmUnitOptions : public TfmOptGeneral {
     /// Names of the *.unt files in the unit-converter folder, in directory order.
     std::vector<std::string> UnitFiles() const;
     bool Standalone() const { return fStandalone; }
+    /// The unit-converter folder (ends with "/").
+    const std::string& dir() const { return fDir; }
 
     /// Writes the settings file (a damaged one is first renamed to TarnelUC.ini.bak).
     void save();

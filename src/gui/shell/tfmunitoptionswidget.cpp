@@ -1,7 +1,10 @@
 #include "gui/shell/tfmunitoptionswidget.h"
 
+#include "gui/editor/tfrmunitedit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,11 +55,9 @@ TfmUnitOptionsWidget::TfmUnitOptionsWidget(TfmUnitOptions& options, QWidget* par
     auto* fileRow = new QHBoxLayout(gbUnitFile);
     cbUnitFile = hinted(named(new QComboBox, "cbUnitFile"),
                         tr("Unit data file|The unit data file the converter works with"));
-    bbUnitDataEditor =
-        hinted(named(new QPushButton(tr("Unit Data Editor")), "bbUnitDataEditor"),
-               tr("Unit Data Editor (comes with the unit file editor)|Editing the unit data file "
-                  "comes with the unit file editor in a later version"));
-    bbUnitDataEditor->setEnabled(false);
+    bbUnitDataEditor = hinted(named(new QPushButton(tr("Unit Data Editor")), "bbUnitDataEditor"),
+                              tr("Unit Data Editor|Edit the selected unit data file"));
+    connect(bbUnitDataEditor, &QPushButton::clicked, this, &TfmUnitOptionsWidget::editUnitFile);
     fileRow->addWidget(cbUnitFile, 1);
     fileRow->addWidget(bbUnitDataEditor);
     box->addWidget(gbUnitFile);
@@ -135,6 +136,17 @@ TfmUnitOptionsWidget::TfmUnitOptionsWidget(TfmUnitOptions& options, QWidget* par
     for (const auto& f : c.unitFiles)
         if (f == "default.unt") c.unitFile = f;
     setControls(c);
+}
+
+void TfmUnitOptionsWidget::editUnitFile() {
+    const QString dir = QString::fromStdString(fOptions.dir());
+    const QString name =
+        cbUnitFile->currentIndex() < 0 ? QStringLiteral("default.unt") : cbUnitFile->currentText();
+    TfrmUnitEdit editor(dir, this);
+    if (!editor.Execute(dir + name)) return;
+    const QString edited = QFileInfo(editor.Filename()).fileName();
+    if (cbUnitFile->findText(edited) < 0) cbUnitFile->addItem(edited);
+    cbUnitFile->setCurrentIndex(cbUnitFile->findText(edited));
 }
 
 void TfmUnitOptionsWidget::searchEngineChanged() {

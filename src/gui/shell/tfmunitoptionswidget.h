@@ -33,6 +33,9 @@ class TfmUnitOptionsWidget : public QWidget {
 
   private:
     void searchEngineChanged();
+    /// Opens the unit file editor on the selected file; after Done the edited file
+    /// becomes the selected one.
+    void editUnitFile();
 
     TfmUnitOptions& fOptions;
     QLabel* stCaption;
