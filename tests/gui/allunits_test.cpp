@@ -1,6 +1,8 @@
 // The All Units, Edit and Base tabs in the main window: clicks on the tree, the grids and
 // the tool buttons reach their models, and the models' rows appear.
 
+#include "core/appinfo/buildinfo.h"
+#include "core/platform/weblinks.h"
 #include "core/session/convertersession.h"
 #include "core/text/messages.h"
 #include "gui/shell/tfrmunitsconvert.h"
@@ -67,6 +69,11 @@ QStringList visibleCategories(QTreeWidget* tree) {
     }
     return out;
 }
+
+struct RecordingOpener : ILinkOpener {
+    std::vector<std::string> urls;
+    void openUrl(const std::string& url) override { urls.push_back(url); }
+};
 } // namespace
 
 class AllUnitsTest : public QObject {
@@ -76,7 +83,28 @@ class AllUnitsTest : public QObject {
     void searchFiltersTheTree();
     void editTabComposes();
     void baseTabIncludesUnits();
+    void webSearchButtonsLookUpTheSelection();
 };
+
+void AllUnitsTest::webSearchButtonsLookUpTheSelection() {
+    Shell s;
+    s.io().setSource("5 [ft]");
+    s.clickTab(0);
+    s.clickTab(1);
+    auto* all = s.window.findChild<TfmAllUnits*>("fmAllUnits1");
+    RecordingOpener opener;
+    all->setLinkOpener(&opener);
+    auto* cat = s.in<QToolButton>("fmAllUnits1", "sbSearch4Cat");
+    auto* unit = s.in<QToolButton>("fmAllUnits1", "sbSearch4Unit");
+    QVERIFY(cat->isEnabled() && unit->isEnabled());
+    cat->click();
+    unit->click();
+    const int engine = s.session.options().Opts().SearchEngine;
+    QCOMPARE(opener.urls.size(), size_t(2));
+    QCOMPARE(opener.urls[0], searchWebUrl("Length", "", engine, "", kWebSite));
+    QCOMPARE(opener.urls[1], searchWebUrl("Length", "foot", engine, "", kWebSite));
+    QVERIFY(s.messages.texts.empty());
+}
 
 void AllUnitsTest::allUnitsTabShowsTheCategoryAndConverts() {
     Shell s;

@@ -62,7 +62,8 @@ CategoryTree::CategoryTree(QWidget* parent) : QWidget(parent) {
     sbSearch4Cat->setObjectName(QStringLiteral("sbSearch4Cat"));
     sbSearch4Cat->setText(QStringLiteral("Web"));
     setViewHint(sbSearch4Cat, "Search the web| Search the web for selected category");
-    sbSearch4Cat->setEnabled(false); // the web search is not offered yet
+    sbSearch4Cat->setEnabled(false); // until a category is selected
+    connect(sbSearch4Cat, &QToolButton::clicked, this, &CategoryTree::webSearchClicked);
     tbarDomains->addWidget(sbSearch4Cat);
     layout->addWidget(tbarDomains);
 
@@ -172,6 +173,7 @@ void CategoryTree::present(const std::vector<bool>& expanded, const TreeMatch& s
     }
     QTreeWidgetItem* sel =
         selected.category >= 0 ? item(selected.domain, selected.category) : nullptr;
+    sbSearch4Cat->setEnabled(sel != nullptr);
     if (sel) {
         Tree1->setCurrentItem(sel);
         Tree1->scrollToItem(sel);

@@ -33,6 +33,8 @@ class CategoryTree : public QWidget {
     void categorySelected(int domain, int category);
     void domainButtonClicked(const QString& hint);
     void searchChanged(const QString& text);
+    /// The web search button: look up the selected category.
+    void webSearchClicked();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,7 @@
 #include "gui/views/tfmallunits.h"
 
+#include "gui/widgets/websearch.h"
+
 #include "gui/views/categorytree.h"
 #include "gui/views/viewhint.h"
 
@@ -79,7 +81,7 @@ TfmAllUnits::TfmAllUnits(const QString& name, ConverterSession& session, TfmIOMo
                            tbarDegree);
     sbSearch4Unit = toolButton("sbSearch4Unit", "Web",
                                "Search the web| Search the web for selected unit", tbarDegree);
-    sbSearch4Unit->setEnabled(false); // the web search is not offered yet
+    sbSearch4Unit->setEnabled(false); // until a unit row is selected
     bar->addWidget(tbNomer);
     bar->addWidget(tbDenomin);
     bar->addStretch(1);
@@ -107,6 +109,14 @@ TfmAllUnits::TfmAllUnits(const QString& name, ConverterSession& session, TfmIOMo
             [this](const QString& hint) { fModel.domainButtonClicked(hint.toStdString()); });
     connect(fTree, &CategoryTree::searchChanged, this,
             [this](const QString& t) { fModel.setSearchText(t.toStdString()); });
+    connect(fTree, &CategoryTree::webSearchClicked, this,
+            [this, &session] { searchWebFor(session, selectedCategoryName(), "", fLinkOpener); });
+    connect(sbSearch4Unit, &QToolButton::clicked, this, [this, &session] {
+        const int r = fModel.sourceRow();
+        if (r >= 0 && r < static_cast<int>(fModel.rows().size()))
+            searchWebFor(session, selectedCategoryName(),
+                         fModel.rows()[static_cast<size_t>(r)].name, fLinkOpener);
+    });
     connect(sgSource, &QTableWidget::itemSelectionChanged, this, [this] {
         if (!fRefreshing && sgSource->currentRow() >= 0)
             fModel.selectSourceRow(sgSource->currentRow());
@@ -186,6 +196,7 @@ void TfmAllUnits::refresh() {
     }
     selectRow(sgSource, fModel.sourceRow());
     selectRow(sgTarget, fModel.targetRow());
+    sbSearch4Unit->setEnabled(fModel.sourceRow() >= 0);
     if (const int s = fModel.scrollRow(); s >= 0 && s < sgSource->rowCount()) {
         sgSource->scrollToItem(sgSource->item(s, 0), QAbstractItemView::PositionAtCenter);
         sgTarget->scrollToItem(sgTarget->item(s, 0), QAbstractItemView::PositionAtCenter);
@@ -207,6 +218,19 @@ bool TfmAllUnits::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pnlDimentions && event->type() == QEvent::Resize && fModel.targetVisible())
         gbTarget->setFixedHeight(TfmAllUnitsModel::targetHeight(pnlDimentions->height()));
     return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarnel
+
+namespace tarnel {
+
+std::string TfmAllUnits::selectedCategoryName() const {
+    const TreeMatch sel = fModel.selected();
+    const auto& domains = fModel.tree().domains();
+    if (sel.domain < 0 || sel.domain >= static_cast<int>(domains.size())) return "";
+    const auto& cats = domains[static_cast<size_t>(sel.domain)].categories;
+    if (sel.category < 0 || sel.category >= static_cast<int>(cats.size())) return "";
+    return cats[static_cast<size_t>(sel.category)].name;
 }
 
 } // namespace tarnel

@@ -15,6 +15,7 @@ class QToolButton;
 namespace tarnel {
 
 class CategoryTree;
+class ILinkOpener;
 
 class TfmAllUnits : public QWidget, public UnitModule {
     Q_OBJECT
@@ -25,6 +26,8 @@ class TfmAllUnits : public QWidget, public UnitModule {
     TfmAllUnitsModel& model() { return fModel; }
     /// Compose mode (the Edit tab); set before Init.
     void setComposeMode(bool v) { fModel.setComposeMode(v); }
+    /// Where the web search buttons open their address (tests); null: the desktop.
+    void setLinkOpener(ILinkOpener* opener) { fLinkOpener = opener; }
 
     void Init() override;
     void PageChanging(TPageType oldPage, TPageType newPage) override;
@@ -43,6 +46,7 @@ class TfmAllUnits : public QWidget, public UnitModule {
     void refresh();
     void fillGrid(QTableWidget* grid);
     void selectRow(QTableWidget* grid, int row);
+    std::string selectedCategoryName() const;
 
     TfmAllUnitsModel fModel;
     CategoryTree* fTree;
@@ -56,6 +60,7 @@ class TfmAllUnits : public QWidget, public UnitModule {
     QTableWidget* sgSource;
     QGroupBox* gbTarget;
     QTableWidget* sgTarget;
+    ILinkOpener* fLinkOpener = nullptr;
     int fShownRows = -1;
     bool fRefreshing = false;
 };

@@ -1,5 +1,7 @@
 #include "gui/views/tfmintegconv.h"
 
+#include "gui/widgets/websearch.h"
+
 #include "gui/views/categorytree.h"
 #include "gui/views/viewhint.h"
 
@@ -95,6 +97,14 @@ TfmIntegConv::TfmIntegConv(ConverterSession& session, TfmIOModel& io, TfmSimpleM
     connect(tbNomer, &QToolButton::clicked, this, [this] { fModel.include(+1); });
     connect(tbDenomin, &QToolButton::clicked, this, [this] { fModel.include(-1); });
     connect(fTree->tree(), &QTreeWidget::itemDoubleClicked, this, [this] { fModel.include(+1); });
+    connect(fTree, &CategoryTree::webSearchClicked, this, [this, &session] {
+        const TreeMatch sel = fModel.selected();
+        const auto& domains = fModel.tree().domains();
+        if (sel.domain >= 0 && sel.domain < static_cast<int>(domains.size()) && sel.category >= 0 &&
+            sel.category < static_cast<int>(domains[size_t(sel.domain)].categories.size()))
+            searchWebFor(session, domains[size_t(sel.domain)].categories[size_t(sel.category)].name,
+                         "", fLinkOpener);
+    });
     connect(fTree, &CategoryTree::categorySelected, this, [this](int d, int c) {
         if (!fRefreshing) fModel.selectNode(d, c);
     });

@@ -16,6 +16,7 @@ class QVBoxLayout;
 namespace tarnel {
 
 class CategoryTree;
+class ILinkOpener;
 
 class TfmIntegConv : public QFrame {
     Q_OBJECT
@@ -35,6 +36,8 @@ class TfmIntegConv : public QFrame {
     void placeHistory(QWidget* history);
 
     CategoryTree* categoryTree() const { return fTree; }
+    /// Where the web search button opens its address (tests); null: the desktop.
+    void setLinkOpener(ILinkOpener* opener) { fLinkOpener = opener; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -56,6 +59,7 @@ class TfmIntegConv : public QFrame {
     QVBoxLayout* fLogLayout;
     QToolButton *tbEditMode, *tbNomer, *tbDenomin;
     CategoryTree* fTree;
+    ILinkOpener* fLinkOpener = nullptr;
 };
 
 } // namespace tarnel
