@@ -2,6 +2,8 @@
 // moves the panel, the Simple view and the History view between the tabs and the
 // integrated converter, and every layout converts afterwards.
 
+#include "core/appinfo/buildinfo.h"
+#include "core/platform/weblinks.h"
 #include "core/session/convertersession.h"
 #include "core/text/messages.h"
 #include "gui/shell/tfrmoptcont.h"
@@ -136,7 +138,18 @@ void IntegConvTest::numeratorFromTheTree() {
     // Recorded in the History page, which has no date column here.
     auto* log = s.window.findChild<QTableWidget*>("sgLog");
     QCOMPARE(log->item(0, 1)->text(), QString("5 [km]"));
-    QVERIFY(!s.integ()->findChild<QToolButton*>("sbSearch4Cat")->isEnabled());
+    // The web search looks up the selected category.
+    struct : ILinkOpener {
+        std::vector<std::string> urls;
+        void openUrl(const std::string& url) override { urls.push_back(url); }
+    } opener;
+    s.integ()->setLinkOpener(&opener);
+    auto* web = s.integ()->findChild<QToolButton*>("sbSearch4Cat");
+    QVERIFY(web->isEnabled());
+    web->click();
+    QCOMPARE(opener.urls.size(), size_t(1));
+    QCOMPARE(opener.urls[0],
+             searchWebUrl("Length", "", s.session.options().Opts().SearchEngine, "", kWebSite));
 }
 
 void IntegConvTest::switchingLayoutThreeTimesKeepsEveryViewConnected() {

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <Qsci/qsciscintilla.h>
@@ -89,6 +90,24 @@ class UnitEditorTest : public QObject {
         QCOMPARE(
             QString::fromStdString(unitsDataOf(doc).domains().item(0).category(0).unit(1).name()),
             QString("land mile"));
+    }
+
+    void webButtonsSearchTheShownNames() {
+        TfrmUnitEdit ed(dir->path() + "/");
+        QVERIFY(ed.load(file));
+        auto* unitButton = child<QToolButton>(&ed, "sbUnitSearch");
+        QVERIFY(!unitButton->isEnabled()); // no search given
+        std::vector<std::pair<std::string, std::string>> asked;
+        ed.setSearchWeb([&](const std::string& c, const std::string& u) {
+            asked.push_back({c, u});
+        });
+        child<QToolButton>(&ed, "sbCatSearch")->click();
+        auto* tree = child<QTreeWidget>(&ed, "tvUnits");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(1));
+        unitButton->click();
+        QCOMPARE(asked.size(), size_t(2));
+        QCOMPARE(asked[0], std::make_pair(std::string("Length"), std::string()));
+        QCOMPARE(asked[1], std::make_pair(std::string(), std::string("mile")));
     }
 
     void deleteAndAddKeepTreeAndModelInStep() {

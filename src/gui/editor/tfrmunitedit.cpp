@@ -63,11 +63,13 @@ QAction* action(QToolBar* bar, const char* name, const QString& caption, const Q
     a->setStatusTip(longHint(hint));
     return a;
 }
-QToolButton* webButton() {
+QToolButton* webButton(const char* name) {
     auto* b = new QToolButton;
+    b->setObjectName(QString::fromLatin1(name));
     b->setText(QStringLiteral("www"));
-    b->setEnabled(false);
-    b->setToolTip(QStringLiteral("Web search from the editor is not built yet"));
+    b->setEnabled(false); // until the opener gives a search
+    b->setToolTip(QStringLiteral("Search the web"));
+    b->setStatusTip(QStringLiteral(" Search the web"));
     return b;
 }
 QIcon typeIcon(int type) {
@@ -249,7 +251,11 @@ QWidget* TfrmUnitEdit::buildCategoryPanel() {
     eCatName = named(new QLineEdit, "eCatName");
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(eCatName, 1);
-    nameRow->addWidget(webButton());
+    sbCatSearch = webButton("sbCatSearch");
+    nameRow->addWidget(sbCatSearch);
+    connect(sbCatSearch, &QToolButton::clicked, this, [this] {
+        if (fSearchWeb) fSearchWeb(eCatName->text().toStdString(), "");
+    });
     form->addRow(tr("Category Name"), nameRow);
     eCatComment = named(new QLineEdit, "eCatComment");
     form->addRow(tr("Comment"), eCatComment);
@@ -277,7 +283,11 @@ QWidget* TfrmUnitEdit::buildUnitPanel() {
     eUnitName = named(new QLineEdit, "eUnitName");
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(eUnitName, 1);
-    nameRow->addWidget(webButton());
+    sbUnitSearch = webButton("sbUnitSearch");
+    nameRow->addWidget(sbUnitSearch);
+    connect(sbUnitSearch, &QToolButton::clicked, this, [this] {
+        if (fSearchWeb) fSearchWeb("", eUnitName->text().toStdString());
+    });
     form->addRow(tr("Unit Name"), nameRow);
     lbSymbol = new QLabel(tr("Unit Symbol"));
     eUnitSymbol = named(new QLineEdit, "eUnitSymbol");
@@ -399,6 +409,13 @@ bool TfrmUnitEdit::load(const QString& unitsFilename) {
     }
     rebuildTree();
     return true;
+}
+
+void TfrmUnitEdit::setSearchWeb(
+    std::function<void(const std::string&, const std::string&)> search) {
+    fSearchWeb = std::move(search);
+    sbCatSearch->setEnabled(bool(fSearchWeb));
+    sbUnitSearch->setEnabled(bool(fSearchWeb));
 }
 
 bool TfrmUnitEdit::Execute(const QString& unitsFilename) {

@@ -6,6 +6,9 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <string>
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -22,6 +25,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QsciScintilla;
 
+class QToolButton;
+
 namespace tarnel {
 
 class TfrmUnitEdit : public QDialog {
@@ -37,6 +42,8 @@ class TfrmUnitEdit : public QDialog {
     bool load(const QString& unitsFilename);
     QString Filename() const;
     TfrmUnitEditModel& model() { return fModel; }
+    /// The web search of the name buttons (category, unit); unset, the buttons are off.
+    void setSearchWeb(std::function<void(const std::string&, const std::string&)> search);
 
   protected:
     bool event(QEvent* e) override;
@@ -91,6 +98,9 @@ class TfrmUnitEdit : public QDialog {
     QCheckBox* chkCatEnabled;
     QComboBox* cbCatType;
     QLineEdit* eCatName;
+    QToolButton* sbCatSearch = nullptr;
+    QToolButton* sbUnitSearch = nullptr;
+    std::function<void(const std::string&, const std::string&)> fSearchWeb;
     QLineEdit* eCatComment;
     // Unit panel
     QCheckBox* chkUnitEnabled;

@@ -1,5 +1,13 @@
 #include "gui/shell/tfmunitoptionswidget.h"
 
+#include "gui/widgets/messageboxes.h"
+
+#include "gui/about/desktoplinkopener.h"
+
+#include "core/platform/weblinks.h"
+
+#include "core/appinfo/buildinfo.h"
+
 #include "gui/editor/tfrmunitedit.h"
 
 #include <QCheckBox>
@@ -143,6 +151,12 @@ void TfmUnitOptionsWidget::editUnitFile() {
     const QString name =
         cbUnitFile->currentIndex() < 0 ? QStringLiteral("default.unt") : cbUnitFile->currentText();
     TfrmUnitEdit editor(dir, this);
+    editor.setSearchWeb([this](const std::string& category, const std::string& unit) {
+        DesktopLinkOpener desktop;
+        MessageBoxes boxes(this);
+        const TUOpts o = fOptions.Opts();
+        SearchWeb(desktop, boxes, category, unit, o.SearchEngine, o.CustomSearchEngine, kWebSite);
+    });
     if (!editor.Execute(dir + name)) return;
     const QString edited = QFileInfo(editor.Filename()).fileName();
     if (cbUnitFile->findText(edited) < 0) cbUnitFile->addItem(edited);
