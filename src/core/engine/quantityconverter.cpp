@@ -114,12 +114,6 @@ std::string unconvertible(TConvert& e, int cs, int us, int ct, int ut) {
 
 } // namespace
 
-std::string targetUnitPart(const std::string& target) {
-    std::string t = target;
-    if (UnitsOfField(t)) return t;
-    return trim(target);
-}
-
 TypedText QuantityConverter::typed() const {
     return TypedText(
         [this](const std::string& s) {
@@ -285,7 +279,8 @@ std::vector<ConvertResult> QuantityConverter::all(const std::string& typedQuanti
         return {failure("Not a single unit of the unit data: " + trim(quantity))};
     const double x = ValueOfField(quantity);
     if (std::isnan(x)) return {failure(notANumber(quantity))};
-    if (std::string why = belowAbsoluteZero(quantity); !why.empty()) return {failure(why)};
+    if (std::string why = belowAbsoluteZero(ci, ui, x, quantity); !why.empty())
+        return {failure(why)};
     std::vector<ConvertResult> out;
     for (int k = 0; k < fEng.Items(ci)->Units.Count(); ++k) {
         const std::string sym = fEng.Items(ci)->Units.Items(k)->Symbol();

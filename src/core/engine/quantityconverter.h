@@ -53,7 +53,4 @@ class QuantityConverter {
     const SpellingMap* fSpellings = nullptr;
 };
 
-/// The unit part of a target written with or without brackets.
-std::string targetUnitPart(const std::string& target);
-
 } // namespace tarnel

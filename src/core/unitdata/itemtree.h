@@ -19,5 +19,7 @@ using ItemTree = std::vector<ItemNode>; // the domain items
 /// The tree in document order. Domains whose enabled is 0 are included unless
 /// `skipDisabledDomains` is set (the editor cannot show them, but saving keeps them).
 ItemTree itemTreeOf(const IXMLUnitsDataType& root, bool skipDisabledDomains = false);
+/// One domain with its categories and units, in document order.
+ItemNode itemNodeOf(const IXMLDomainType& domain);
 
 } // namespace tarnel

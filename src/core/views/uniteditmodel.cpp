@@ -581,14 +581,7 @@ ItemTree TfrmUnitEditModel::itemTreeForWriting() const {
             out.push_back(toItemNode(fTree[shown++]));
             continue;
         }
-        ItemNode di{d, {}};
-        for (const auto& c : d.categories()) {
-            ItemNode ci{c, {}};
-            for (const auto& u : c.units())
-                ci.children.push_back(ItemNode{u, {}});
-            di.children.push_back(std::move(ci));
-        }
-        out.push_back(std::move(di));
+        out.push_back(itemNodeOf(d));
     }
     return out;
 }

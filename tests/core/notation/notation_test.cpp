@@ -145,7 +145,6 @@ TEST(Notation, DimensionArithmetic) {
 }
 
 TEST(Abbreviations, OnlySingleNameTokensAreKeptAndTheWayBackHolds) {
-    RecordingMessages rec;
     AbbrevList a = AbbrevList::fromLines({"um=µm", "h=hr", "x=a b", "noequals", "h=hour", "L=l"});
     EXPECT_EQ(a.AbbrevOf("um"), "um"); // µm would read back as m
     EXPECT_EQ(a.AbbrevOf("h"), "hr");

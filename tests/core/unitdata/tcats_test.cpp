@@ -90,7 +90,6 @@ TEST(TCats, BaseUnitDefinitions) {
     const char* defs[][2] = {{"m.m", "1"}, {"N.m", ""}, {"kg.m/s^2", "1 1 -2"}, {"m+", ""}};
     for (auto& d : defs) {
         SCOPED_TRACE(d[0]);
-        RecordingMessages rec;
         TCats one;
         one.LoadFromString(std::string("<UnitsData><domain enabled='1'><category name='c' "
                                        "type='root' enabled='1'><unit type='si-unit' enabled='1' "
@@ -118,7 +117,6 @@ TEST(TCats, SupplementaryLinkErrorsClearTheDatabase) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
-        RecordingMessages rec;
         TCats db;
         std::string doc =
             std::string("<UnitsData><domain enabled='1'><category name='L' type='root' "
