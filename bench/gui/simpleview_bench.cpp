@@ -6,8 +6,6 @@
 #include "core/text/messages.h"
 #include "gui/views/tfmsimple.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 using namespace tarnel;
@@ -44,13 +42,3 @@ void BM_SimpleKeystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_SimpleKeystroke)->Unit(benchmark::kMicrosecond);
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,6 +5,7 @@
 #include "core/session/convertersession.h"
 #include "core/text/messages.h"
 #include "gui/about/taboutuc.h"
+#include "gui/editor/tfrmprogressmsg.h"
 #include "gui/editor/tfrmunitedit.h"
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
@@ -15,13 +16,16 @@
 #include "gui/views/tfmsimpleone.h"
 #include "support/dataroot.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -154,6 +158,22 @@ void unitEditor(const QString& out) {
     tree->setCurrentItem(cat->child(std::min(3, cat->childCount() - 1)));
     editor.show();
     save(editor, out + "/uniteditor.png");
+
+    // The progress window, caught halfway through a validation.
+    TfrmProgressMsg* progress = TfrmProgressMsg::instance(&editor);
+    int seen = 0;
+    QObject::connect(progress, &TfrmProgressMsg::messageShown, [&] {
+        if (++seen != progress->maximum() / 2) return;
+        QTest::qWait(250); // let the timer move the bar
+        if (!progress->grab().save(out + "/progress.png"))
+            std::fprintf(stderr, "cannot write progress.png\n");
+    });
+    QTimer closer; // the confirmation box
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->close();
+    });
+    closer.start(100);
+    editor.findChild<QAction*>("tbValidation")->trigger();
 }
 } // namespace
 
@@ -174,5 +194,7 @@ int main(int argc, char** argv) {
     HelpWindow help(QCoreApplication::applicationDirPath() + "/help");
     help.showContext(3211);
     save(help, out + "/help.png");
+    help.showContext(TfrmUnitEdit::HelpContext);
+    save(help, out + "/help-editor.png");
     return 0;
 }

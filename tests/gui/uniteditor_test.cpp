@@ -3,6 +3,7 @@
 #include "core/appinfo/buildinfo.h"
 #include "core/text/messages.h"
 #include "core/unitdata/unitsreader.h"
+#include "gui/editor/tfrmprogressmsg.h"
 #include "gui/editor/tfrmunitedit.h"
 
 #include <QApplication>
@@ -30,6 +31,9 @@ std::string document() {
     <category name='Length' type='root' enabled='1'>
       <unit name='metre' type='si-unit' enabled='1' symbol='m' kw='SI' in_base_units='m'/>
       <unit name='mile' type='factor' enabled='1' symbol='mi' kw='old' factor='1609.344'/>
+    </category>
+    <category name='Time' type='root' enabled='1'>
+      <unit name='second' type='si-unit' enabled='1' symbol='s' kw='SI' in_base_units='s'/>
     </category>
   </domain>
 </UnitsData>)";
@@ -146,6 +150,32 @@ class UnitEditorTest : public QObject {
         QCOMPARE(pages->currentIndex(), 1); // back on the text, nothing lost
         QVERIFY(xml->text().startsWith("<UnitsData><domain"));
         QCOMPARE(tree->topLevelItem(0)->child(0)->child(1)->text(0), QString("league [mi]"));
+    }
+
+    void validationRunsUnderTheProgressWindowAndHelpOpensItsPage() {
+        TfrmUnitEdit ed(dir->path() + "/");
+        QVERIFY(ed.load(file));
+        auto* help = child<QAction>(&ed, "tbHelp");
+        QVERIFY(!help->isEnabled());
+        int asked = 0;
+        ed.setHelp([&](int context) { asked = context; });
+        help->trigger();
+        QCOMPARE(asked, 3219);
+
+        TfrmProgressMsg* progress = TfrmProgressMsg::instance(&ed);
+        QStringList shown;
+        bool blocking = true;
+        connect(progress, &TfrmProgressMsg::messageShown, [&](const QString& name) {
+            shown << name;
+            blocking =
+                blocking && progress->isVisible() && QApplication::activeModalWidget() == progress;
+        });
+        child<QAction>(&ed, "tbDone")->trigger();
+        QCOMPARE(ed.result(), int(QDialog::Accepted));
+        QCOMPARE(shown, QStringList({"Length", "Time"}));
+        QVERIFY(blocking); // nothing else takes input while it runs
+        QCOMPARE(progress->maximum(), 2);
+        QVERIFY(!progress->isVisible());
     }
 
     void unparsableFileDoesNotOpen() {

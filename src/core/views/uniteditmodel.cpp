@@ -523,9 +523,9 @@ ItemPath TfrmUnitEditModel::Paste() {
     return {};
 }
 
-bool TfrmUnitEditModel::Validate(bool enabledOnly) {
+bool TfrmUnitEditModel::Validate(bool enabledOnly, const ProgressFn& progress) {
     fErrors.clear();
-    if (fDoc) ValidateUnitsData(root(), fErrors, enabledOnly);
+    if (fDoc) ValidateUnitsData(root(), fErrors, enabledOnly, progress);
     fFaulty.clear();
     for (const auto& e : fErrors)
         if (e.node) fFaulty.insert(e.node.node().internal_object());
@@ -603,15 +603,17 @@ std::optional<std::string> TfrmUnitEditModel::rebuildFromXmlPage(const std::stri
     return BuildTree(*xmlPageText);
 }
 
-TfrmUnitEditModel::SaveResult TfrmUnitEditModel::CheckBeforeSave(const std::string* xmlPageText) {
+TfrmUnitEditModel::SaveResult TfrmUnitEditModel::CheckBeforeSave(const std::string* xmlPageText,
+                                                                 const ProgressFn& progress) {
     if (!fDoc) return {false, "No unit file."};
     if (auto err = rebuildFromXmlPage(xmlPageText)) return {false, *err};
-    if (!Validate(true)) return {false, kDoneRefused};
+    if (!Validate(true, progress)) return {false, kDoneRefused};
     return {true, {}};
 }
 
-TfrmUnitEditModel::SaveResult TfrmUnitEditModel::Done(const std::string* xmlPageText) {
-    SaveResult r = CheckBeforeSave(xmlPageText);
+TfrmUnitEditModel::SaveResult TfrmUnitEditModel::Done(const std::string* xmlPageText,
+                                                      const ProgressFn& progress) {
+    SaveResult r = CheckBeforeSave(xmlPageText, progress);
     if (!r.ok) return r;
     try {
         saveUnitsText(xmlPageText ? *xmlPageText : writerText(), fFilename);

@@ -137,8 +137,9 @@ class TfrmUnitEditModel {
     bool clipboardHoldsCategory() const { return bool(fClpCat); }
 
     // Validation and saving.
-    /// Validates; true when no errors. Marks the faulty items either way.
-    bool Validate(bool enabledOnly);
+    /// Validates; true when no errors. Marks the faulty items either way. `progress`
+    /// hears of each category as it is checked.
+    bool Validate(bool enabledOnly, const ProgressFn& progress = {});
     const std::vector<ValidationEntry>& errors() const { return fErrors; }
     bool isFaulty(const XmlNodeRef& n) const;
     /// The path of an error entry's node; invalid when it has no item.
@@ -157,9 +158,9 @@ class TfrmUnitEditModel {
     };
     /// Done. `xmlPageText` is set when the XML page is active: that text is parsed and
     /// validated first and saved as it is. Nothing is written on any error.
-    SaveResult Done(const std::string* xmlPageText);
+    SaveResult Done(const std::string* xmlPageText, const ProgressFn& progress = {});
     /// Validation step of Save As (before the file dialog).
-    SaveResult CheckBeforeSave(const std::string* xmlPageText);
+    SaveResult CheckBeforeSave(const std::string* xmlPageText, const ProgressFn& progress = {});
     /// Writes the file of Save As and makes it the edited file.
     SaveResult SaveAs(const std::string& path, const std::string* xmlPageText);
 

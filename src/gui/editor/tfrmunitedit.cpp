@@ -1,6 +1,7 @@
 #include "gui/editor/tfrmunitedit.h"
 
 #include "core/text/textfile.h"
+#include "gui/editor/tfrmprogressmsg.h"
 #include "gui/views/viewhint.h"
 
 #include <QAction>
@@ -114,8 +115,8 @@ TfrmUnitEdit::TfrmUnitEdit(QString unitConverterDir, QWidget* parent)
                     tr("| Validate all enabled units/cats, Save the changes and Exit editor"));
     tbCancel =
         action(tbMain, "tbCancel", tr("  Cancel"), tr("| Cancel the changes and Exit editor"));
-    tbHelp = action(tbMain, "tbHelp", tr("   Help"), tr("| Help with the editor is not built yet"));
-    tbHelp->setEnabled(false);
+    tbHelp = action(tbMain, "tbHelp", tr("   Help"), tr("| Help with the editor"));
+    tbHelp->setEnabled(false); // until a help opener is set
     box->addWidget(tbMain);
 
     pcPages = named(new QTabWidget, "pcPages");
@@ -232,6 +233,9 @@ TfrmUnitEdit::TfrmUnitEdit(QString unitConverterDir, QWidget* parent)
     connect(tbSave, &QAction::triggered, this, &TfrmUnitEdit::doSaveAs);
     connect(tbOpen, &QAction::triggered, this, &TfrmUnitEdit::doOpen);
     connect(tbCancel, &QAction::triggered, this, &QDialog::reject);
+    connect(tbHelp, &QAction::triggered, this, [this] {
+        if (fHelp) fHelp(HelpContext);
+    });
     connect(tbFilter, &QAction::toggled, this, &TfrmUnitEdit::filterToggled);
     connect(pcPages, &QTabWidget::currentChanged, this, &TfrmUnitEdit::pageChanged);
     showPanel();
@@ -416,6 +420,19 @@ void TfrmUnitEdit::setSearchWeb(
     fSearchWeb = std::move(search);
     sbCatSearch->setEnabled(bool(fSearchWeb));
     sbUnitSearch->setEnabled(bool(fSearchWeb));
+}
+
+void TfrmUnitEdit::setHelp(std::function<void(int)> help) {
+    fHelp = std::move(help);
+    tbHelp->setEnabled(bool(fHelp));
+}
+
+bool TfrmUnitEdit::validating(const std::function<bool(const ProgressFn&)>& check) {
+    bool ok = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TfrmProgressMsg::instance(this)->during([&](const ProgressFn& p) { ok = check(p); });
+    QApplication::restoreOverrideCursor();
+    return ok;
 }
 
 bool TfrmUnitEdit::Execute(const QString& unitsFilename) {
@@ -702,9 +719,7 @@ void TfrmUnitEdit::pageChanged(int index) {
 }
 
 void TfrmUnitEdit::doValidate() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = fModel.Validate(false);
-    QApplication::restoreOverrideCursor();
+    const bool ok = validating([this](const ProgressFn& p) { return fModel.Validate(false, p); });
     if (ok)
         QMessageBox::information(this, windowTitle(), tr(TfrmUnitEditModel::kValidationConfirmed));
     restyleAll();
@@ -713,9 +728,11 @@ void TfrmUnitEdit::doValidate() {
 
 void TfrmUnitEdit::doDone() {
     const std::string xml = onXmlPage() ? edXml->text().toStdString() : std::string();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto r = fModel.Done(onXmlPage() ? &xml : nullptr);
-    QApplication::restoreOverrideCursor();
+    TfrmUnitEditModel::SaveResult r;
+    validating([&](const ProgressFn& p) {
+        r = fModel.Done(onXmlPage() ? &xml : nullptr, p);
+        return r.ok;
+    });
     if (r.ok) {
         accept();
         return;
@@ -737,7 +754,11 @@ void TfrmUnitEdit::refused(const std::string& message) {
 void TfrmUnitEdit::doSaveAs() {
     const std::string xml = onXmlPage() ? edXml->text().toStdString() : std::string();
     const std::string* xmlPtr = onXmlPage() ? &xml : nullptr;
-    auto r = fModel.CheckBeforeSave(xmlPtr);
+    TfrmUnitEditModel::SaveResult r;
+    validating([&](const ProgressFn& p) {
+        r = fModel.CheckBeforeSave(xmlPtr, p);
+        return r.ok;
+    });
     if (!r.ok) {
         refused(r.message);
         return;

@@ -44,6 +44,10 @@ class TfrmUnitEdit : public QDialog {
     TfrmUnitEditModel& model() { return fModel; }
     /// The web search of the name buttons (category, unit); unset, the buttons are off.
     void setSearchWeb(std::function<void(const std::string&, const std::string&)> search);
+    /// Opens a help context; unset, the Help button is off.
+    void setHelp(std::function<void(int)> help);
+
+    static constexpr int HelpContext = 3219;
 
   protected:
     bool event(QEvent* e) override;
@@ -67,6 +71,8 @@ class TfrmUnitEdit : public QDialog {
     void showErrors();
     void pageChanged(int index);
     bool onXmlPage() const;
+    /// Runs a validating step with the progress window up and the wait cursor.
+    bool validating(const std::function<bool(const ProgressFn&)>& check);
     void doValidate();
     void doDone();
     void doSaveAs();
@@ -101,6 +107,7 @@ class TfrmUnitEdit : public QDialog {
     QToolButton* sbCatSearch = nullptr;
     QToolButton* sbUnitSearch = nullptr;
     std::function<void(const std::string&, const std::string&)> fSearchWeb;
+    std::function<void(int)> fHelp;
     QLineEdit* eCatComment;
     // Unit panel
     QCheckBox* chkUnitEnabled;

@@ -157,6 +157,7 @@ void TfmUnitOptionsWidget::editUnitFile() {
         const TUOpts o = fOptions.Opts();
         SearchWeb(desktop, boxes, category, unit, o.SearchEngine, o.CustomSearchEngine, kWebSite);
     });
+    editor.setHelp(fHelp);
     if (!editor.Execute(dir + name)) return;
     const QString edited = QFileInfo(editor.Filename()).fileName();
     if (cbUnitFile->findText(edited) < 0) cbUnitFile->addItem(edited);

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -28,6 +30,9 @@ class TfmUnitOptionsWidget : public QWidget {
     /// The controls to the settings (and to the settings file when stand-alone).
     void Vis2List();
 
+    /// Opens a help context from the unit file editor.
+    void setHelp(std::function<void(int)> help) { fHelp = std::move(help); }
+
     OptionControls controls() const;
     void setControls(const OptionControls& c);
 
@@ -38,6 +43,7 @@ class TfmUnitOptionsWidget : public QWidget {
     void editUnitFile();
 
     TfmUnitOptions& fOptions;
+    std::function<void(int)> fHelp;
     QLabel* stCaption;
     QComboBox* cbUnitFile;
     QPushButton* bbUnitDataEditor;

@@ -14,6 +14,7 @@ TfrmOptCont::TfrmOptCont(TfmUnitOptions& options, QWidget* parent, std::function
     setWindowTitle(tr("Tarnel Unit Converter Options"));
     auto* box = new QVBoxLayout(this);
     fFrame = new TfmUnitOptionsWidget(options, this);
+    fFrame->setHelp(help);
     box->addWidget(fFrame, 1);
 
     auto* buttons = new QHBoxLayout;

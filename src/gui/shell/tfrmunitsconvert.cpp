@@ -11,6 +11,7 @@
 #include "core/unitdata/validation.h"
 #include "gui/about/clicklabel.h"
 #include "gui/about/taboutuc.h"
+#include "gui/editor/tfrmprogressmsg.h"
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/views/tfmallunits.h"
@@ -86,6 +87,7 @@ TfrmUnitsConvert::TfrmUnitsConvert(ConverterSession& session, IMessages& message
     }
     createControls();
     wireViews();
+    TfrmProgressMsg::instance(this); // the validation's window, centred on this one
     fmIO1->Init();
     if (fStart.standalone) {
         // The about box doubles as the splash while the data loads.
@@ -300,7 +302,9 @@ void TfrmUnitsConvert::validateOnRequest() {
     for (const QString& p : fStart.params) {
         if (p.compare("-vld", Qt::CaseInsensitive) != 0) continue;
         std::vector<ValidationEntry> errors;
-        ValidateUnitsData(fSession.iConvert().Data(), errors, true);
+        TfrmProgressMsg::instance(this)->during([&](const ProgressFn& progress) {
+            ValidateUnitsData(fSession.iConvert().Data(), errors, true, progress);
+        });
         if (!errors.empty())
             fMessages.info(
                 "Errors in Units data file:\n\n Enter Units Editor and\n run Validate for more "
