@@ -159,7 +159,11 @@ void unitEditor(const QString& out) {
     editor.show();
     save(editor, out + "/uniteditor.png");
 
-    // The progress window, caught halfway through a validation.
+    // A factor that is no number; Validate lists it below the tree. The progress window
+    // is caught halfway through.
+    auto* factor = editor.findChild<QLineEdit*>("eFactor");
+    factor->selectAll();
+    QTest::keyClicks(factor, "1,5");
     TfrmProgressMsg* progress = TfrmProgressMsg::instance(&editor);
     int seen = 0;
     QObject::connect(progress, &TfrmProgressMsg::messageShown, [&] {
@@ -168,12 +172,16 @@ void unitEditor(const QString& out) {
         if (!progress->grab().save(out + "/progress.png"))
             std::fprintf(stderr, "cannot write progress.png\n");
     });
-    QTimer closer; // the confirmation box
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->close();
-    });
-    closer.start(100);
     editor.findChild<QAction*>("tbValidation")->trigger();
+    save(editor, out + "/uniteditor-errors.png");
+
+    auto* pages = editor.findChild<QTabWidget*>("pcPages");
+    pages->setCurrentIndex(1);
+    save(editor, out + "/uniteditor-xml.png");
+    pages->setCurrentIndex(0);
+    editor.findChild<QAction*>("tbFilter")->trigger();
+    editor.findChild<QAction*>("tbStats")->trigger();
+    save(editor, out + "/uniteditor-stats.png");
 }
 } // namespace
 
