@@ -3,6 +3,7 @@
 
 #include "core/session/convertersession.h"
 #include "core/text/messages.h"
+#include "gui/editor/tfrmprogressmsg.h"
 #include "gui/shell/helpwindow.h"
 #include "gui/shell/tfrmoptcont.h"
 #include "gui/shell/tfrmunitsconvert.h"
@@ -61,6 +62,7 @@ class MainWindowTest : public QObject {
     void closeWritesWindowSize();
     void optionsSwitchToIntegratedLayout();
     void optionsWithAnotherUnitFileReloadEveryView();
+    void validateOnRequestRunsUnderTheProgressWindow();
 };
 
 void MainWindowTest::startsOnEditTabWithoutMessages() {
@@ -212,6 +214,32 @@ void MainWindowTest::optionsWithAnotherUnitFileReloadEveryView() {
             renamed = renamed || c.name == "Lengths";
     QVERIFY(renamed);
     QVERIFY(s.messages.texts.empty());
+}
+
+void MainWindowTest::validateOnRequestRunsUnderTheProgressWindow() {
+    RecordingMessages messages;
+    TestDataRoot root;
+    // A keyword the description does not list: the converter loads it, validation objects.
+    QByteArray text = root.read("default.unt");
+    text.replace("kw=\"SI,metric,common\"", "kw=\"SI,metrik\"");
+    QFile file(QString::fromStdString(root.unitConverter()) + "default.unt");
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+    TDirMap dirs = root.dirs(messages);
+    ConverterSession session(messages, dirs, true);
+    TfrmProgressMsg progress(nullptr); // the window the main window then uses
+    int categories = 0;
+    connect(&progress, &TfrmProgressMsg::messageShown, [&] {
+        categories += progress.isVisible() && QApplication::activeModalWidget() == &progress;
+    });
+    ShellStart start;
+    start.params = {"-VLD"};
+    TfrmUnitsConvert window(session, messages, start);
+    QVERIFY(categories > 100);
+    QVERIFY(!progress.isVisible());
+    QCOMPARE(messages.texts,
+             std::vector<std::string>{"Errors in Units data file:\n\n Enter Units "
+                                      "Editor and\n run Validate for more details."});
 }
 
 QTEST_MAIN(MainWindowTest)
