@@ -8,7 +8,7 @@
 #include "gui/shell/tfrmunitsconvert.h"
 #include "gui/views/tfmallunits.h"
 #include "gui/views/tfmbase.h"
-#include "support/dataroot.h"
+#include "support/testshell.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -22,17 +22,10 @@
 using namespace tarnel;
 
 namespace {
-struct Shell {
-    Shell()
-        : dirs(root.dirs(messages)), session(messages, dirs, true),
-          window(session, messages, ShellStart{}) {
+struct Shell : TestShell {
+    Shell() {
         window.resize(800, 500);
         window.show();
-    }
-    TfmIOModel& io() { return window.io(); }
-    void clickTab(int i) {
-        QTabBar* bar = window.findChild<QTabWidget*>("pcMain")->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
     }
     QWidget* tab(const char* name) { return window.findChild<QWidget*>(name); }
     template <class T> T* in(const char* view, const char* child) {
@@ -50,14 +43,6 @@ struct Shell {
         // A view takes a double click only after a press on the same cell.
         if (twice) QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, at);
     }
-    QString source() { return QString::fromStdString(io().Source()); }
-    QString target() { return QString::fromStdString(io().Target()); }
-
-    RecordingMessages messages;
-    TestDataRoot root;
-    TDirMap dirs;
-    ConverterSession session;
-    TfrmUnitsConvert window;
 };
 
 QStringList visibleCategories(QTreeWidget* tree) {

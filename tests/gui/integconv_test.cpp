@@ -13,7 +13,7 @@
 #include "gui/views/tfmsimple.h"
 #include "gui/views/tfmsimpleone.h"
 #include "gui/views/tfmunitlog.h"
-#include "support/dataroot.h"
+#include "support/testshell.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -28,24 +28,9 @@
 using namespace tarnel;
 
 namespace {
-struct Shell {
-    explicit Shell(const QString& ini)
-        : root(ini), dirs(root.dirs(messages)), session(messages, dirs, true),
-          window(session, messages, ShellStart{}) {}
-    TfmIOModel& io() { return window.io(); }
-    QTabWidget* tabs() { return window.findChild<QTabWidget*>("pcMain"); }
+struct Shell : TestShell {
+    using TestShell::TestShell;
     TfmIntegConv* integ() { return window.integratedView(); }
-    QString source() { return QString::fromStdString(io().Source()); }
-    QString target() { return QString::fromStdString(io().Target()); }
-    /// The user picks `text` in the first row's target list.
-    void pickTarget(const QString& text) {
-        QVERIFY(!window.simpleView()->rowWidgets().empty());
-        auto* list = window.simpleView()->rowWidgets().front()->findChild<QComboBox*>("cbOutUnit");
-        const int k = list->findText(text);
-        QVERIFY2(k >= 0, qPrintable(text));
-        list->setCurrentIndex(k);
-        emit list->activated(k);
-    }
     /// Options..., the layout page of `multi`, OK.
     void switchLayout(bool multi) {
         bool seen = false;
@@ -77,12 +62,6 @@ struct Shell {
         QCOMPARE(window.findChildren<TfmSimple*>().size(), qsizetype(1));
         QCOMPARE(window.findChildren<TfmUnitLog*>().size(), qsizetype(1));
     }
-
-    RecordingMessages messages;
-    TestDataRoot root;
-    TDirMap dirs;
-    ConverterSession session;
-    TfrmUnitsConvert window;
 };
 } // namespace
 
@@ -108,7 +87,7 @@ void IntegConvTest::startsIntegratedAndConverts() {
     QVERIFY(!s.io().EditMode());
     s.integ()->Execute("5 [km]");
     QCOMPARE(s.window.simpleView()->rowWidgets().size(), size_t(1));
-    s.pickTarget("mile [mi]");
+    QVERIFY(s.pickTarget(0, "mile [mi]"));
     QVERIFY2(s.target().startsWith("3.10"), qPrintable(s.target()));
     QVERIFY(s.target().endsWith("[mi]"));
     QTest::mouseClick(edit, Qt::LeftButton);
@@ -168,12 +147,12 @@ void IntegConvTest::switchingLayoutThreeTimesKeepsEveryViewConnected() {
         QVERIFY2(s.source().endsWith("[km]"), qPrintable(s.source()));
         if (multi) QCOMPARE(s.tabs()->currentIndex(), 0);
         QCOMPARE(s.window.simpleView()->rowWidgets().size(), size_t(1));
-        s.pickTarget("metre [m]");
+        QVERIFY(s.pickTarget(0, "metre [m]"));
         QTest::keyClicks(s.window.findChild<QLineEdit*>("eSource"), "2");
         QVERIFY2(s.target().endsWith("[m]"), qPrintable(s.target()));
         QCOMPARE(s.target().section(' ', 0, 0).toDouble(),
                  s.source().section(' ', 0, 0).toDouble() * 1000);
-        s.pickTarget("kilometre [km]");
+        QVERIFY(s.pickTarget(0, "kilometre [km]"));
     }
     QVERIFY(s.messages.texts.empty());
 }

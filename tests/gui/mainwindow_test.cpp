@@ -10,6 +10,7 @@
 #include "gui/views/tfmallunits.h"
 #include "gui/views/tfmsimple.h"
 #include "support/dataroot.h"
+#include "support/testshell.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -27,23 +28,7 @@
 using namespace tarnel;
 
 namespace {
-/// A started window over its own data root.
-struct Shell {
-    explicit Shell(const QString& ini = "UnitFile=default.unt\nMultiTabMode=1\n")
-        : root(ini), dirs(root.dirs(messages)), session(messages, dirs, true),
-          window(session, messages, ShellStart{}) {}
-    TfmIOModel& io() { return window.io(); }
-    QTabBar* tabBar() { return window.findChild<QTabWidget*>("pcMain")->tabBar(); }
-    void clickTab(int i) {
-        QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(i).center());
-    }
-
-    RecordingMessages messages;
-    TestDataRoot root;
-    TDirMap dirs;
-    ConverterSession session;
-    TfrmUnitsConvert window;
-};
+using Shell = TestShell;
 
 using Calls = std::vector<std::string>;
 } // namespace

@@ -14,18 +14,15 @@
 #include "gui/views/tfmbase.h"
 #include "gui/views/tfmsimple.h"
 #include "gui/views/tfmsimpleone.h"
-#include "support/dataroot.h"
+#include "support/testshell.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -39,11 +36,8 @@ void save(QWidget& w, const QString& file) {
 }
 
 void mainWindow(const QString& out, const QString& name, const QString& ini, QSize size) {
-    RecordingMessages messages;
-    TestDataRoot root(ini);
-    TDirMap dirs = root.dirs(messages);
-    ConverterSession session(messages, dirs, true);
-    TfrmUnitsConvert window(session, messages, ShellStart{});
+    TestShell shell(ini);
+    TfrmUnitsConvert& window = shell.window;
     window.io().setSource("60 [mi/h]");
     window.io().setTarget("96.56064 [km/h]");
     window.findChild<QTabWidget*>("pcMain")->setCurrentIndex(0);
@@ -51,38 +45,26 @@ void mainWindow(const QString& out, const QString& name, const QString& ini, QSi
     window.show();
     save(window, out + "/" + name + ".png");
     if (name != "multitab") return;
-    TfrmOptCont options(session.options(), &window);
+    TfrmOptCont options(shell.session.options(), &window);
     options.show();
     save(options, out + "/options.png");
 }
-/// The user picks `text` in row i's target list.
-void pick(TfrmUnitsConvert& w, int i, const QString& text) {
-    auto* list = w.simpleView()->rowWidgets().at(size_t(i))->findChild<QComboBox*>("cbOutUnit");
-    const int k = list->findText(text);
-    if (k < 0) return;
-    list->setCurrentIndex(k);
-    emit list->activated(k);
-}
-
 void simpleAndHistory(const QString& out) {
-    RecordingMessages messages;
-    TestDataRoot root;
-    TDirMap dirs = root.dirs(messages);
-    ConverterSession session(messages, dirs, true);
-    TfrmUnitsConvert window(session, messages, ShellStart{});
-    auto* tabs = window.findChild<QTabWidget*>("pcMain");
+    TestShell shell;
+    TfrmUnitsConvert& window = shell.window;
+    QTabWidget* tabs = shell.tabs();
     window.resize(720, 400);
     window.show();
     window.io().setSource("5 [m/s]");
     tabs->setCurrentIndex(0);
-    pick(window, 0, "kilometre [km]");
-    pick(window, 1, "hour [h]");
+    shell.pickTarget(0, "kilometre [km]");
+    shell.pickTarget(1, "hour [h]");
     save(window, out + "/simple-speed.png");
     tabs->setCurrentIndex(3);
     window.io().setSource("3 [kg.m^2/s^3]");
     tabs->setCurrentIndex(0);
-    pick(window, 0, "gram [g]");
-    pick(window, 1, "sq.centimetre [cm^2]");
+    shell.pickTarget(0, "gram [g]");
+    shell.pickTarget(1, "sq.centimetre [cm^2]");
     save(window, out + "/simple-compound.png");
     tabs->setCurrentIndex(4);
     save(window, out + "/history.png");
@@ -97,12 +79,9 @@ int rowOf(const TfmAllUnitsModel& m, const std::string& symbol) {
 
 /// The All Units, Edit and Base tabs at work.
 void conversionViews(const QString& out) {
-    RecordingMessages messages;
-    TestDataRoot root;
-    TDirMap dirs = root.dirs(messages);
-    ConverterSession session(messages, dirs, true);
-    TfrmUnitsConvert window(session, messages, ShellStart{});
-    auto* tabs = window.findChild<QTabWidget*>("pcMain");
+    TestShell shell;
+    TfrmUnitsConvert& window = shell.window;
+    QTabWidget* tabs = shell.tabs();
     window.resize(820, 560);
     window.show();
 

@@ -8,7 +8,7 @@
 #include "gui/views/tfmsimple.h"
 #include "gui/views/tfmsimpleone.h"
 #include "gui/views/tfmunitlog.h"
-#include "support/dataroot.h"
+#include "support/testshell.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -24,32 +24,10 @@
 using namespace tarnel;
 
 namespace {
-struct Shell {
-    explicit Shell(const QString& ini = "UnitFile=default.unt\nMultiTabMode=1\n")
-        : root(ini), dirs(root.dirs(messages)), session(messages, dirs, true),
-          window(session, messages, ShellStart{}) {}
-    TfmIOModel& io() { return window.io(); }
-    void clickTab(int i) {
-        QTabBar* bar = window.findChild<QTabWidget*>("pcMain")->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-    }
+struct Shell : TestShell {
+    using TestShell::TestShell;
     TfmSimpleOne* row(int i) { return window.simpleView()->rowWidgets().at(size_t(i)); }
-    /// The user picks `text` in a row's target list.
-    void pickTarget(int i, const QString& text) {
-        auto* list = row(i)->findChild<QComboBox*>("cbOutUnit");
-        const int k = list->findText(text);
-        QVERIFY2(k >= 0, qPrintable(text));
-        list->setCurrentIndex(k);
-        emit list->activated(k);
-    }
-    QString target() { return QString::fromStdString(io().Target()); }
     QTableWidget* log() { return window.findChild<QTableWidget*>("sgLog"); }
-
-    RecordingMessages messages;
-    TestDataRoot root;
-    TDirMap dirs;
-    ConverterSession session;
-    TfrmUnitsConvert window;
 };
 } // namespace
 
@@ -72,7 +50,7 @@ void SimpleHistoryTest::rowsInTheirPanelsConvertOnPickAndKeystroke() {
     QVERIFY(s.row(0)->findChild<QWidget*>("sbSI_Target")->isVisibleTo(s.row(0))); // multi-tab
     QVERIFY(!s.window.findChild<QLabel*>("lbOne")->isVisibleTo(s.window.simpleView()));
 
-    s.pickTarget(0, "gram [g]");
+    QVERIFY(s.pickTarget(0, "gram [g]"));
     QCOMPARE(s.target(), QString("3000 [g.m^2/s^3]"));
     QTest::keyClicks(s.window.findChild<QLineEdit*>("eSource"), "0");
     QCOMPARE(QString::fromStdString(s.io().Source()), QString("30 [kg.m^2/s^3]"));
@@ -85,8 +63,8 @@ void SimpleHistoryTest::tabChangeRecordsIntoHistory() {
         Shell s;
         s.io().setSource("5 [km]");
         s.clickTab(0);
-        s.pickTarget(0, "metre [m]");
-        s.pickTarget(0, "foot [ft]");
+        QVERIFY(s.pickTarget(0, "metre [m]"));
+        QVERIFY(s.pickTarget(0, "foot [ft]"));
         s.clickTab(4);
         QCOMPARE(s.log()->rowCount(), 2); // two picks; leaving adds nothing new
         QCOMPARE(s.log()->item(0, 3)->text(), QString("16404.2 [ft]"));

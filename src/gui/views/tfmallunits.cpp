@@ -37,15 +37,6 @@ QTableWidget* unitGrid(const QString& name, QWidget* parent) {
     g->setMouseTracking(true);
     return g;
 }
-
-QToolButton* toolButton(const QString& name, const QString& caption, const QString& hint,
-                        QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    setViewHint(b, hint);
-    return b;
-}
 } // namespace
 
 TfmAllUnits::TfmAllUnits(const QString& name, ConverterSession& session, TfmIOModel& io,
@@ -75,12 +66,12 @@ TfmAllUnits::TfmAllUnits(const QString& name, ConverterSession& session, TfmIOMo
     tbarDegree->setObjectName(QStringLiteral("tbarDegree"));
     auto* bar = new QHBoxLayout(tbarDegree);
     bar->setContentsMargins(0, 0, 0, 0);
-    tbNomer =
-        toolButton("tbNomer", " Numerator ", "| Put selected unit in the numerator", tbarDegree);
-    tbDenomin = toolButton("tbDenomin", " Denominator ", "| Put selected unit in the denomerator",
-                           tbarDegree);
-    sbSearch4Unit = toolButton("sbSearch4Unit", "Web",
-                               "Search the web| Search the web for selected unit", tbarDegree);
+    tbNomer = hintedToolButton("tbNomer", " Numerator ", "| Put selected unit in the numerator",
+                               tbarDegree);
+    tbDenomin = hintedToolButton("tbDenomin", " Denominator ",
+                                 "| Put selected unit in the denomerator", tbarDegree);
+    sbSearch4Unit = hintedToolButton(
+        "sbSearch4Unit", "Web", "Search the web| Search the web for selected unit", tbarDegree);
     sbSearch4Unit->setEnabled(false); // until a unit row is selected
     bar->addWidget(tbNomer);
     bar->addWidget(tbDenomin);

@@ -20,10 +20,7 @@ constexpr int kMinPageWidth = 180;
 
 QToolButton* toolButton(const QString& name, const QString& caption, const QString& hint,
                         QToolBar* bar) {
-    auto* b = new QToolButton(bar);
-    b->setObjectName(name);
-    b->setText(caption);
-    setViewHint(b, hint);
+    QToolButton* b = hintedToolButton(name, caption, hint, bar);
     bar->addWidget(b);
     return b;
 }

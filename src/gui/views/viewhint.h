@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QStatusTipEvent>
+#include <QToolButton>
 #include <QWidget>
 
 namespace tarnel {
@@ -20,6 +21,16 @@ inline void setViewHint(QWidget* w, const QString& hint) {
     const QString shortPart = bar < 0 ? hint : hint.left(bar);
     if (!shortPart.trimmed().isEmpty()) w->setToolTip(shortPart);
     w->setStatusTip(longHint(hint));
+}
+
+/// A named tool button with a caption and a "short|long" hint.
+inline QToolButton* hintedToolButton(const QString& name, const QString& caption,
+                                     const QString& hint, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(caption);
+    setViewHint(b, hint);
+    return b;
 }
 
 /// Shows a hint's long part in the status bar of w's window now.
