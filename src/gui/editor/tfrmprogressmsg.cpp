@@ -103,14 +103,6 @@ void TfrmProgressMsg::closeEvent(QCloseEvent* e) {
     if (fRunning) e->ignore();
 }
 
-QString TfrmProgressMsg::message() const {
-    return Msg->text();
-}
-
-int TfrmProgressMsg::position() const {
-    return ProgressBar1->value();
-}
-
 int TfrmProgressMsg::maximum() const {
     return ProgressBar1->maximum();
 }

@@ -30,8 +30,6 @@ class TfrmProgressMsg : public QWidget {
     /// hides the window again, also when `work` throws.
     void during(const std::function<void(const ProgressFn&)>& work);
 
-    QString message() const;
-    int position() const;
     int maximum() const;
 
   signals:
